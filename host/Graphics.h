@@ -1,0 +1,233 @@
+// Colours, pens, brushes, fonts, 32-bit bitmaps and the canvas that draws into them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Persistent.h"
+#include "Types.h"
+
+namespace host {
+
+// A colour: 0x00BBGGRR for plain colours; values with the high bit set
+// (0x80000000 | index) name a system colour that maps to the classic palette.
+using TColor = std::int32_t;
+
+constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
+                 clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
+                 clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
+                 clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
+constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
+constexpr TColor clScrollBar = clSystemColor | 0, clBackground = clSystemColor | 1, clActiveCaption = clSystemColor | 2,
+                 clInactiveCaption = clSystemColor | 3, clMenu = clSystemColor | 4, clWindow = clSystemColor | 5,
+                 clWindowFrame = clSystemColor | 6, clMenuText = clSystemColor | 7, clWindowText = clSystemColor | 8,
+                 clCaptionText = clSystemColor | 9, clActiveBorder = clSystemColor | 10,
+                 clInactiveBorder = clSystemColor | 11, clAppWorkSpace = clSystemColor | 12,
+                 clHighlight = clSystemColor | 13, clHighlightText = clSystemColor | 14, clBtnFace = clSystemColor | 15,
+                 clBtnShadow = clSystemColor | 16, clGrayText = clSystemColor | 17, clBtnText = clSystemColor | 18,
+                 clInactiveCaptionText = clSystemColor | 19, clBtnHighlight = clSystemColor | 20,
+                 cl3DDkShadow = clSystemColor | 21, cl3DLight = clSystemColor | 22, clInfoText = clSystemColor | 23,
+                 clInfoBk = clSystemColor | 24;
+constexpr TColor clNone = 0x1FFFFFFF, clDefault = 0x20000000;
+
+// The RGB value of a colour (system colours resolved), as 0x00BBGGRR.
+std::uint32_t ColorToRGB(TColor color);
+// Pixel value in a TBitmap: 0xAARRGGBB with alpha 0xFF.
+std::uint32_t ColorToPixel(TColor color);
+// Symbolic names used in form files (clBtnFace, clRed, ...).
+const TIdentMap& ColorIdents();
+
+HOST_ENUM(TPenStyle, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame)
+HOST_ENUM(TBrushStyle, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross)
+HOST_ENUM(TFontStyle, fsBold, fsItalic, fsUnderline, fsStrikeOut)
+using TFontStyles = TSet<TFontStyle>;
+HOST_ENUM(TFontPitch, fpDefault, fpVariable, fpFixed)
+
+// Common base of pen, brush and font: tells its owner when it changes.
+class TGraphicsObject : public TPersistent {
+  HOST_CLASS(TGraphicsObject, TPersistent)
+  TEvent<void(TObject*)> OnChange;
+
+ protected:
+  void Changed();
+};
+
+class TPen : public TGraphicsObject {
+  HOST_CLASS(TPen, TGraphicsObject)
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  Integer Width() const { return width_; }
+  void SetWidth(Integer v);
+  TPenStyle Style() const { return style_; }
+  void SetStyle(TPenStyle v);
+  void Assign(const TPersistent* source) override;
+
+ private:
+  TColor color_ = clBlack;
+  Integer width_ = 1;
+  TPenStyle style_ = psSolid;
+};
+
+class TBrush : public TGraphicsObject {
+  HOST_CLASS(TBrush, TGraphicsObject)
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  TBrushStyle Style() const { return style_; }
+  void SetStyle(TBrushStyle v);
+  void Assign(const TPersistent* source) override;
+
+ private:
+  TColor color_ = clWhite;
+  TBrushStyle style_ = bsSolid;
+};
+
+class TFont : public TGraphicsObject {
+  HOST_CLASS(TFont, TGraphicsObject)
+  TFont();
+  TColor Color() const { return color_; }
+  void SetColor(TColor v);
+  // Height in pixels: negative is the character height (em size), as the classic library stores it.
+  Integer Height() const { return height_; }
+  void SetHeight(Integer v);
+  // Size in points at 96 pixels per inch.
+  Integer Size() const;
+  void SetSize(Integer points);
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& v);
+  TFontStyles Style() const { return style_; }
+  void SetStyle(TFontStyles v);
+  TFontPitch Pitch() const { return pitch_; }
+  void SetPitch(TFontPitch v);
+  void Assign(const TPersistent* source) override;
+  // Pixel size of the em square the face is rendered at.
+  Integer PixelSize() const;
+
+ private:
+  TColor color_ = clWindowText;
+  Integer height_ = -11;
+  std::string name_ = "MS Sans Serif";
+  TFontStyles style_;
+  TFontPitch pitch_ = fpDefault;
+};
+
+class TCanvas;
+
+// A picture of 32-bit pixels (0xAARRGGBB), top row first.
+class TBitmap : public TPersistent {
+  HOST_CLASS(TBitmap, TPersistent)
+  TBitmap();
+  TBitmap(Integer width, Integer height);
+  ~TBitmap() override;
+
+  Integer Width() const { return width_; }
+  Integer Height() const { return height_; }
+  void SetWidth(Integer w) { SetSize(w, height_); }
+  void SetHeight(Integer h) { SetSize(width_, h); }
+  // Resizes, keeping the overlapping pixels; new pixels are white.
+  void SetSize(Integer width, Integer height);
+  bool Empty() const { return width_ <= 0 || height_ <= 0; }
+
+  std::uint32_t Pixel(Integer x, Integer y) const;       // 0 outside the picture
+  void SetPixel(Integer x, Integer y, std::uint32_t argb);  // ignored outside the picture
+  std::uint32_t* ScanLine(Integer y);
+  const std::uint32_t* ScanLine(Integer y) const;
+  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+
+  // The colour that counts as transparent when the bitmap is drawn as a glyph:
+  // by default the colour of the bottom-left pixel.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v) { transparent_ = v; }
+  std::uint32_t TransparentPixel() const;
+
+  TCanvas& Canvas();
+  void Assign(const TPersistent* source) override;  // copies the pixels; nullptr empties
+
+  // PNG files; bytes that are not a PNG raise EInvalidGraphic.
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName) const;
+  void LoadFromPngBytes(const std::uint8_t* data, size_t size);
+  std::vector<std::uint8_t> SaveToPngBytes() const;
+
+ private:
+  Integer width_ = 0;
+  Integer height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+  bool transparent_ = false;
+  std::unique_ptr<TCanvas> canvas_;
+};
+
+// Draws into a bitmap. Coordinates are relative to Origin and clipped to ClipRect
+// (both in bitmap pixels), so that a control can paint in its own coordinates.
+class TCanvas : public TPersistent {
+  HOST_CLASS(TCanvas, TPersistent)
+  explicit TCanvas(TBitmap* target = nullptr);
+  ~TCanvas() override;
+
+  TPen& Pen() { return pen_; }
+  TBrush& Brush() { return brush_; }
+  TFont& Font() { return font_; }
+  TBitmap* Target() const { return target_; }
+  void SetTarget(TBitmap* target);
+
+  TPoint Origin() const { return origin_; }
+  void SetOrigin(TPoint p) { origin_ = p; }
+  TRect ClipRect() const;  // in canvas coordinates
+  // Clip rectangle in bitmap pixels; an empty rectangle resets to the whole bitmap.
+  void SetClipRect(const TRect& bitmapRect);
+
+  TPoint PenPos() const { return penPos_; }
+  void MoveTo(Integer x, Integer y);
+  // Draws from the pen position to (x, y), leaving out the end point.
+  void LineTo(Integer x, Integer y);
+  // Frame with the pen and fill with the brush, covering x1..x2-1, y1..y2-1.
+  void Rectangle(Integer x1, Integer y1, Integer x2, Integer y2);
+  void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+  void FillRect(const TRect& r);  // brush only
+  void FrameRect(const TRect& r); // one-pixel frame in the brush colour
+  void Polyline(const std::vector<TPoint>& points);
+  void Polygon(const std::vector<TPoint>& points);  // filled with the brush, framed with the pen
+  void Ellipse(Integer x1, Integer y1, Integer x2, Integer y2);
+  void Pixel(Integer x, Integer y, TColor c);
+  TColor PixelColor(Integer x, Integer y) const;
+
+  // Text in the canvas font; the top-left of the text cell is at (x, y). The background
+  // is filled with the brush unless the brush style is bsClear.
+  void TextOut(Integer x, Integer y, const std::string& text);
+  // As TextOut, clipped to r (the brush fills r first unless bsClear).
+  void TextRect(const TRect& r, Integer x, Integer y, const std::string& text);
+  Integer TextWidth(const std::string& text);
+  Integer TextHeight(const std::string& text);
+  // Dotted frame drawn by inverting every other pixel; drawing it twice restores the picture.
+  void DrawFocusRect(const TRect& r);
+  // Copies a bitmap with its top-left at (x, y).
+  void Draw(Integer x, Integer y, const TBitmap& bitmap);
+  // Copies part of a bitmap; pixels equal to `transparent` are skipped when `useTransparent`.
+  void DrawPart(Integer x, Integer y, const TBitmap& bitmap, const TRect& source, bool useTransparent = false,
+                std::uint32_t transparent = 0);
+  void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+
+ private:
+  void PlotPen(Integer x, Integer y, std::uint32_t pixel, unsigned& dotPhase);
+  TBitmap* target_ = nullptr;
+  TPen pen_;
+  TBrush brush_;
+  TFont font_;
+  TPoint origin_;
+  TRect clip_;
+  bool clipSet_ = false;
+  TPoint penPos_;
+};
+
+// Bitmap resources by name, compiled into the library that owns them.
+using TModuleHandle = const void*;
+// Registers a PNG resource (bytes must live for the program's lifetime).
+void RegisterBitmapResource(TModuleHandle module, const std::string& name, const std::uint8_t* png, size_t size);
+// Registers a resource whose pixels are produced on demand.
+void RegisterBitmapResource(TModuleHandle module, const std::string& name, void (*make)(TBitmap&));
+// A new bitmap loaded from the named resource of the module (nullptr: any module);
+// nullptr when no such resource exists. The caller owns the result.
+std::unique_ptr<TBitmap> LoadBitmap(TModuleHandle module, const std::string& name);
+
+}  // namespace host

@@ -1,0 +1,75 @@
+// Tokenizer of text form files, with line and column of every token.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SysUtils.h"
+
+namespace host {
+
+// A read error that knows where in the form file it happened.
+class EFormReadError : public EReadError {
+ public:
+  // context names what was being read ("Form1.Zelvant1.WayList.Data"), when known.
+  EFormReadError(int line, int column, const std::string& detail, const std::string& context = "");
+  int Line() const { return line_; }
+  int Column() const { return column_; }
+  const std::string& Detail() const { return detail_; }
+  const std::string& Context() const { return context_; }
+
+ private:
+  int line_;
+  int column_;
+  std::string detail_;
+  std::string context_;
+};
+
+enum class TTokenKind { End, Ident, Integer, Float, String, Symbol };
+
+struct TToken {
+  TTokenKind Kind = TTokenKind::End;
+  std::string Text;          // identifier, or the decoded string value (UTF-8)
+  std::int64_t Value = 0;    // integers
+  char Symbol = 0;           // symbols: = : . , [ ] ( ) < > { } +
+  int Line = 1;
+  int Column = 1;
+  bool Is(char symbol) const { return Kind == TTokenKind::Symbol && Symbol == symbol; }
+  bool IsIdent(std::string_view word) const;
+};
+
+class TParser {
+ public:
+  explicit TParser(std::string_view text);
+  const TToken& Token() const { return token_; }
+  void Next();
+  // The current token must be '{': reads hex digit pairs up to '}' and moves past it.
+  std::vector<std::uint8_t> ReadBinary();
+  // A string value: fragments and #codes, continued across lines with '+'.
+  std::string ReadStringValue();
+  [[noreturn]] void Error(const std::string& detail) const;
+  [[noreturn]] static void ErrorAt(int line, int column, const std::string& detail);
+  void Expect(char symbol);
+  std::string ExpectIdent();
+
+ private:
+  char Peek(size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  void Advance();
+  void SkipBlanks();
+  void ScanString();
+  void ScanNumber();
+
+  std::string_view text_;
+  size_t pos_ = 0;
+  int line_ = 1;
+  int column_ = 1;
+  TToken token_;
+};
+
+// Appends the UTF-8 encoding of a code point.
+void AppendUtf8(std::string& out, std::uint32_t codePoint);
+
+}  // namespace host

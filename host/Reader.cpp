@@ -1,0 +1,368 @@
+#include <algorithm>
+
+#include "ClassBuilder.h"
+#include "Filer.h"
+
+namespace host {
+
+HOST_PUBLISHED(TFiler) {}
+HOST_PUBLISHED(TReader) {}
+
+namespace {
+
+constexpr int kMaxDepth = 200;  // nesting of object blocks
+
+bool IsObjectKeyword(const TToken& t) { return t.IsIdent("object") || t.IsIdent("inherited") || t.IsIdent("inline"); }
+
+std::string WithOwner(const TComponent* c, const std::string& path) {
+  return c && !c->Name().empty() ? c->Name() + "." + path : path;
+}
+
+}  // namespace
+
+struct TReader::Fixup {
+  TObject* Object;
+  const TPropInfo* Prop;
+  std::string Target;
+  std::string What;
+  int Line;
+  int Column;
+};
+
+struct TReader::Header {
+  std::string Keyword;
+  std::string Name;
+  std::string ClassName;
+  int ClassLine;
+  int ClassColumn;
+};
+
+TReader::TReader(std::string_view text, TReadOptions options) : parser_(text), options_(options) {}
+TReader::~TReader() = default;
+
+void TReader::FailAt(int line, int column, const std::string& what, const std::string& detail) const {
+  throw EFormReadError(line, column, detail, what);
+}
+
+TReader::Header TReader::ReadHeader() {
+  const TToken& t = parser_.Token();
+  if (!IsObjectKeyword(t)) parser_.Error("'object' expected");
+  Header h;
+  h.Keyword = LowerCase(t.Text);
+  parser_.Next();
+  h.ClassLine = parser_.Token().Line;
+  h.ClassColumn = parser_.Token().Column;
+  std::string first = parser_.ExpectIdent();
+  if (parser_.Token().Is(':')) {
+    parser_.Next();
+    h.Name = first;
+    h.ClassLine = parser_.Token().Line;
+    h.ClassColumn = parser_.Token().Column;
+    h.ClassName = parser_.ExpectIdent();
+  } else {
+    h.ClassName = first;
+  }
+  return h;
+}
+
+TComponent* TReader::ReadRootComponent(TComponent* root) {
+  Header h = ReadHeader();
+  rootClassName_ = h.ClassName;
+  bool created = false;
+  if (!root) {
+    const TClassInfo* cls = FindClass(h.ClassName);
+    if (!cls) cls = options_.FallbackRootClass;
+    if (!cls) FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " not found");
+    if (!cls->InheritsFrom(TComponent::StaticClassInfo()) || !cls->CanCreate())
+      FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " cannot be created");
+    try {
+      root = cls->Create(nullptr);
+    } catch (const Exception& e) {
+      FailAt(h.ClassLine, h.ClassColumn, h.Name, e.Message());
+    }
+    created = true;
+  }
+  root_ = root;
+  try {
+    root->BeginReading();
+    loaded_.push_back(root);
+    if (!h.Name.empty() && root->Name() != h.Name) {
+      try {
+        root->SetName(h.Name);
+      } catch (const Exception& e) {
+        FailAt(h.ClassLine, h.ClassColumn, h.Name, e.Message());
+      }
+    }
+    ReadBody(root, 0);
+    if (parser_.Token().Kind != TTokenKind::End) parser_.Error("End of file expected");
+    ResolveFixups();
+    for (TComponent* c : loaded_) c->EndReading();
+    for (TComponent* c : loaded_) {
+      try {
+        c->Loaded();
+      } catch (const Exception& e) {
+        FailAt(parser_.Token().Line, parser_.Token().Column, c->Name(), e.Message());
+      }
+    }
+  } catch (...) {
+    Cleanup(root, created);
+    throw;
+  }
+  for (TComponent* c : loaded_) c->AbortLoading();
+  return root;
+}
+
+void TReader::Cleanup(TComponent* root, bool rootCreated) {
+  if (rootCreated) {
+    delete root;
+  } else {
+    // Children were created after their parents: freeing last first never frees twice.
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+    root->AbortLoading();
+  }
+  created_.clear();
+  loaded_.clear();
+}
+
+void TReader::ReadBody(TComponent* component, int depth) {
+  while (parser_.Token().Kind == TTokenKind::Ident && !IsObjectKeyword(parser_.Token()) && !parser_.Token().IsIdent("end"))
+    ReadPropertyLine(component);
+  while (IsObjectKeyword(parser_.Token())) ReadChild(component, depth + 1);
+  if (!parser_.Token().IsIdent("end")) {
+    if (parser_.Token().Kind == TTokenKind::End) parser_.Error("Unexpected end of file: 'end' expected");
+    parser_.Error("'end' expected");
+  }
+  parser_.Next();
+}
+
+void TReader::ReadChild(TComponent* parent, int depth) {
+  if (depth > kMaxDepth) parser_.Error("Objects nested too deeply");
+  Header h = ReadHeader();
+  const TClassInfo* cls = FindClass(h.ClassName);
+  if (!cls) FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " not found");
+  if (!cls->InheritsFrom(TComponent::StaticClassInfo()) || !cls->CanCreate())
+    FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " cannot be created");
+  TComponent* component = nullptr;
+  if (h.Keyword != "object") {
+    // An inherited block refers to a component that the root's class already made.
+    component = root_->FindComponent(h.Name);
+    if (component && &component->ClassInfo() != cls) component = nullptr;
+  }
+  try {
+    if (!component) {
+      component = cls->Create(root_);
+      created_.push_back(component);
+    }
+    component->BeginReading();
+    if (std::find(loaded_.begin(), loaded_.end(), component) == loaded_.end()) loaded_.push_back(component);
+    component->SetName(h.Name);
+    component->SetParentComponent(parent);
+  } catch (const EFormReadError&) {
+    throw;
+  } catch (const Exception& e) {
+    FailAt(h.ClassLine, h.ClassColumn, h.Name.empty() ? h.ClassName : h.Name, e.Message());
+  }
+  ReadBody(component, depth);
+}
+
+void TReader::ReadPropertyLine(TComponent* component) {
+  const int line = parser_.Token().Line, column = parser_.Token().Column;
+  std::vector<std::string> path{parser_.ExpectIdent()};
+  std::string dotted = path.back();
+  while (parser_.Token().Is('.')) {
+    parser_.Next();
+    path.push_back(parser_.ExpectIdent());
+    dotted += "." + path.back();
+  }
+  parser_.Expect('=');
+  const std::string what = WithOwner(component, dotted);
+  TObject* obj = component;
+  for (size_t i = 0; i + 1 < path.size(); ++i) {
+    const TPropInfo* p = obj->ClassInfo().FindProperty(path[i]);
+    TObject* sub = p && p->Kind == TTypeKind::Class && !p->IsReference ? p->GetObj(obj) : nullptr;
+    if (!sub) FailAt(line, column, what, "Property " + path[i] + " does not exist");
+    obj = sub;
+  }
+  try {
+    if (const TPropInfo* prop = obj->ClassInfo().FindProperty(path.back())) {
+      ReadPublished(obj, *prop, what);
+      return;
+    }
+    auto* persistent = dynamic_cast<TPersistent*>(obj);
+    handled_ = false;
+    wantedName_ = &path.back();
+    if (persistent) persistent->DefineProperties(*this);
+    wantedName_ = nullptr;
+    if (!handled_) FailAt(line, column, what, "Property " + path.back() + " does not exist");
+  } catch (const EFormReadError& e) {
+    wantedName_ = nullptr;
+    if (!e.Context().empty()) throw;
+    throw EFormReadError(e.Line(), e.Column(), e.Detail(), what);
+  } catch (const Exception& e) {
+    wantedName_ = nullptr;
+    FailAt(line, column, what, e.Message());
+  }
+}
+
+void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::string& what) {
+  const TToken& t = parser_.Token();
+  const int line = t.Line, column = t.Column;
+  auto invalid = [&](const std::string& detail) { FailAt(line, column, what, detail); };
+  auto needSetter = [&](bool has) {
+    if (!has) invalid("Property " + prop.Name + " is read-only");
+  };
+  switch (prop.Kind) {
+    case TTypeKind::Integer: {
+      std::int64_t v = 0;
+      if (t.Kind == TTokenKind::Integer) {
+        v = t.Value;
+      } else if (t.Kind == TTokenKind::Ident && prop.Idents) {
+        auto it = std::find_if(prop.Idents->begin(), prop.Idents->end(),
+                               [&](const TIdentMapEntry& e) { return SameText(e.Name, t.Text); });
+        if (it == prop.Idents->end()) invalid("Invalid property value " + t.Text);
+        v = it->Value;
+      } else {
+        invalid("Integer value expected");
+      }
+      if (v < prop.MinValue || v > prop.MaxValue) invalid("Value " + std::to_string(v) + " out of range");
+      needSetter(static_cast<bool>(prop.SetOrd));
+      parser_.Next();
+      prop.SetOrd(obj, v);
+      return;
+    }
+    case TTypeKind::Enumeration: {
+      if (t.Kind != TTokenKind::Ident) invalid("Identifier expected");
+      int v = prop.Enum->ValueOf(t.Text);
+      if (v < 0) invalid("Invalid property value " + t.Text);
+      needSetter(static_cast<bool>(prop.SetOrd));
+      parser_.Next();
+      prop.SetOrd(obj, v);
+      return;
+    }
+    case TTypeKind::Set: {
+      if (!t.Is('[')) invalid("'[' expected");
+      parser_.Next();
+      std::uint64_t bits = 0;
+      while (!parser_.Token().Is(']')) {
+        const TToken& item = parser_.Token();
+        if (item.Kind != TTokenKind::Ident) FailAt(item.Line, item.Column, what, "Identifier expected");
+        int v = prop.Enum->ValueOf(item.Text);
+        if (v < 0 || v >= 64) FailAt(item.Line, item.Column, what, "Invalid property value " + item.Text);
+        bits |= std::uint64_t{1} << v;
+        parser_.Next();
+        if (parser_.Token().Is(']')) break;
+        parser_.Expect(',');
+      }
+      needSetter(static_cast<bool>(prop.SetOrd));
+      parser_.Next();
+      prop.SetOrd(obj, static_cast<std::int64_t>(bits));
+      return;
+    }
+    case TTypeKind::String: {
+      if (t.Kind != TTokenKind::String) invalid("String expected");
+      needSetter(static_cast<bool>(prop.SetStr));
+      std::string v = parser_.ReadStringValue();
+      prop.SetStr(obj, v);
+      return;
+    }
+    case TTypeKind::Class: {
+      if (!prop.IsReference) invalid("Property " + prop.Name + " is an object: set its properties instead");
+      if (t.Kind != TTokenKind::Ident) invalid("Component name expected");
+      needSetter(static_cast<bool>(prop.SetObj));
+      std::string target = t.Text;
+      parser_.Next();
+      if (SameText(target, "nil")) prop.SetObj(obj, nullptr);
+      else fixups_.push_back(Fixup{obj, &prop, target, what, line, column});
+      return;
+    }
+    case TTypeKind::Method: {
+      if (t.Kind != TTokenKind::Ident) invalid("Method name expected");
+      std::string name = t.Text;
+      parser_.Next();
+      TEventBase* ev = prop.EventRef(obj);
+      if (SameText(name, "nil")) {
+        prop.BindEvent(obj, nullptr, nullptr);
+        ev->SetUnbound("");
+        return;
+      }
+      const TMethodInfo* m = root_->MethodAddress(name);
+      if (m && prop.BindEvent(obj, root_, m)) return;
+      if (options_.KeepUnboundEvents) {
+        ev->SetUnbound(name);
+        return;
+      }
+      invalid(m ? "Method " + name + " has the wrong type for this event" : "Method " + name + " not found");
+    }
+  }
+}
+
+void TReader::ResolveFixups() {
+  for (const Fixup& f : fixups_) {
+    TComponent* target = SameText(root_->Name(), f.Target) ? root_ : root_->FindComponent(f.Target);
+    if (!target) FailAt(f.Line, f.Column, f.What, "Component " + f.Target + " not found");
+    if (!target->InheritsFrom(*f.Prop->PropClass)) FailAt(f.Line, f.Column, f.What, "Invalid property value " + f.Target);
+    try {
+      f.Prop->SetObj(f.Object, target);
+    } catch (const Exception& e) {
+      FailAt(f.Line, f.Column, f.What, e.Message());
+    }
+  }
+  fixups_.clear();
+}
+
+Integer TReader::ReadInteger() {
+  const TToken& t = parser_.Token();
+  if (t.Kind != TTokenKind::Integer) parser_.Error("Integer value expected");
+  if (t.Value < INT32_MIN || t.Value > INT32_MAX) parser_.Error("Value " + std::to_string(t.Value) + " out of range");
+  Integer v = static_cast<Integer>(t.Value);
+  parser_.Next();
+  return v;
+}
+
+std::string TReader::ReadString() { return parser_.ReadStringValue(); }
+
+bool TReader::ReadBoolean() {
+  const TToken& t = parser_.Token();
+  if (t.IsIdent("True") || t.IsIdent("False")) {
+    bool v = t.IsIdent("True");
+    parser_.Next();
+    return v;
+  }
+  parser_.Error("Boolean value expected");
+}
+
+std::string TReader::ReadIdent() { return parser_.ExpectIdent(); }
+
+void TReader::ReadListBegin() { parser_.Expect('('); }
+bool TReader::EndOfList() const { return parser_.Token().Is(')'); }
+void TReader::ReadListEnd() { parser_.Expect(')'); }
+
+void TReader::DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc&, bool) {
+  if (handled_ || !wantedName_ || !readData || !SameText(name, *wantedName_)) return;
+  handled_ = true;
+  readData(*this);
+}
+
+void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc&, bool) {
+  if (handled_ || !wantedName_ || !readData || !SameText(name, *wantedName_)) return;
+  handled_ = true;
+  TMemoryStream stream(parser_.ReadBinary());
+  readData(stream);
+}
+
+TComponent* ReadForm(std::string_view text, TComponent* root, const TReadOptions& options) {
+  TReader reader(text, options);
+  return reader.ReadRootComponent(root);
+}
+
+TComponent* LoadFormFile(const std::string& fileName, TComponent* root, const TReadOptions& options) {
+  std::string text;
+  try {
+    text = ReadTextFile(fileName);
+  } catch (const EFOpenError& e) {
+    throw EReadError(e.Message());
+  }
+  return ReadForm(text, root, options);
+}
+
+}  // namespace host

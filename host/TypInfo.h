@@ -1,0 +1,325 @@
+// Run-time type information: one class-information record per class that lists its
+// published properties, methods and fields, plus enumerations, sets and events.
+#pragma once
+
+#include <climits>
+#include <concepts>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <typeindex>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "SysUtils.h"
+
+namespace host {
+
+class TObject;
+class TPersistent;
+class TComponent;
+class TClassInfo;
+
+enum class TTypeKind { Integer, Enumeration, Set, String, Class, Method };
+
+// Names of an enumeration's values, in value order.
+class TEnumInfo {
+ public:
+  // `names` is the comma-separated list of the enumerators as written in source.
+  TEnumInfo(std::string typeName, std::string_view names);
+  TEnumInfo(std::string typeName, std::vector<std::string> names);
+  const std::string& TypeName() const { return typeName_; }
+  const std::vector<std::string>& Names() const { return names_; }
+  std::string NameOf(std::int64_t value) const;   // "" when out of range
+  int ValueOf(std::string_view ident) const;       // -1 when unknown; case-insensitive
+
+ private:
+  std::string typeName_;
+  std::vector<std::string> names_;
+};
+
+inline const TEnumInfo& HostEnumInfo(bool*) {
+  static const TEnumInfo info("Boolean", "False, True");
+  return info;
+}
+
+// Declares a one-byte enumeration together with the names the form files use.
+#define HOST_ENUM(Type, ...)                                             \
+  enum Type : std::uint8_t { __VA_ARGS__ };                              \
+  inline const ::host::TEnumInfo& HostEnumInfo(Type*) {                  \
+    static const ::host::TEnumInfo info(#Type, #__VA_ARGS__);            \
+    return info;                                                         \
+  }
+
+template <class E>
+concept HostEnum = std::is_enum_v<E> && requires(E* p) { { HostEnumInfo(p) } -> std::same_as<const TEnumInfo&>; };
+
+template <class E>
+const TEnumInfo& EnumInfoOf() { return HostEnumInfo(static_cast<E*>(nullptr)); }
+
+// A set of enumeration values (up to 64), stored as a bit mask.
+template <class E>
+class TSet {
+ public:
+  constexpr TSet() = default;
+  constexpr TSet(std::initializer_list<E> items) {
+    for (E e : items) bits_ |= Bit(e);
+  }
+  static constexpr TSet FromBits(std::uint64_t bits) { TSet s; s.bits_ = bits; return s; }
+  constexpr std::uint64_t Bits() const { return bits_; }
+  constexpr bool Contains(E e) const { return (bits_ & Bit(e)) != 0; }
+  constexpr bool Empty() const { return bits_ == 0; }
+  constexpr TSet& Include(E e) { bits_ |= Bit(e); return *this; }
+  constexpr TSet& Exclude(E e) { bits_ &= ~Bit(e); return *this; }
+  constexpr TSet operator+(TSet o) const { return FromBits(bits_ | o.bits_); }
+  constexpr TSet operator-(TSet o) const { return FromBits(bits_ & ~o.bits_); }
+  constexpr TSet operator*(TSet o) const { return FromBits(bits_ & o.bits_); }
+  constexpr bool operator==(const TSet&) const = default;
+
+ private:
+  static constexpr std::uint64_t Bit(E e) { return std::uint64_t{1} << static_cast<unsigned>(e); }
+  std::uint64_t bits_ = 0;
+};
+
+template <class T> struct IsTSet : std::false_type {};
+template <class E> struct IsTSet<TSet<E>> : std::true_type { using Element = E; };
+
+// ---------------------------------------------------------------------------
+// Published methods.
+
+class TMethodInfo {
+ public:
+  TMethodInfo(std::string name, std::type_index signature) : name_(std::move(name)), signature_(signature) {}
+  virtual ~TMethodInfo() = default;
+  const std::string& Name() const { return name_; }
+  std::type_index Signature() const { return signature_; }
+  template <class Sig> const auto* As() const;
+
+ private:
+  std::string name_;
+  std::type_index signature_;
+};
+
+template <class Sig> class TMethodInfoOf;
+
+// A published method with a known signature; `Call` runs it on an instance of its class.
+template <class R, class... A>
+class TMethodInfoOf<R(A...)> : public TMethodInfo {
+ public:
+  using Invoker = std::function<R(TObject*, A...)>;
+  TMethodInfoOf(std::string name, Invoker invoke)
+      : TMethodInfo(std::move(name), typeid(R(A...))), invoke_(std::move(invoke)) {}
+  R Call(TObject* self, A... args) const { return invoke_(self, std::forward<A>(args)...); }
+
+ private:
+  Invoker invoke_;
+};
+
+template <class Sig>
+const auto* TMethodInfo::As() const {
+  return signature_ == std::type_index(typeid(Sig)) ? static_cast<const TMethodInfoOf<Sig>*>(this) : nullptr;
+}
+
+// Common part of all events: which object and which published method it is bound to,
+// so that the form writer can store the handler by name.
+class TEventBase {
+ public:
+  TObject* Data() const { return data_; }
+  const TMethodInfo* Method() const { return method_; }
+  const std::string& MethodName() const { return name_; }
+  // A stored handler name that could not be bound (kept so that a form can be written back).
+  void SetUnbound(std::string name) { Reset(); name_ = std::move(name); }
+
+ protected:
+  virtual ~TEventBase() = default;
+  virtual void Reset() { data_ = nullptr; method_ = nullptr; name_.clear(); }
+  TObject* data_ = nullptr;
+  const TMethodInfo* method_ = nullptr;
+  std::string name_;
+};
+
+template <class Sig> class TEvent;
+
+// An event: a callable with the identity of its handler. Raise it only when set.
+template <class R, class... A>
+class TEvent<R(A...)> : public TEventBase {
+ public:
+  TEvent() = default;
+  TEvent(std::nullptr_t) {}
+  template <class F>
+    requires(std::is_invocable_r_v<R, F&, A...> && !std::is_base_of_v<TEventBase, std::decay_t<F>>)
+  TEvent(F&& fn) : fn_(std::forward<F>(fn)) {}
+  template <class T>
+  TEvent(T* object, R (T::*method)(A...)) : fn_([object, method](A... a) -> R { return (object->*method)(std::forward<A>(a)...); }) {
+    data_ = object;
+  }
+  // Binds to a published method of `object` by name; an unknown name or another
+  // signature raises EInvalidCast.
+  TEvent(TObject* object, std::string_view methodName);
+
+  // Binds to a published method; false (and unchanged) when its signature differs.
+  bool Bind(TObject* object, const TMethodInfo* method) {
+    const auto* typed = method ? method->As<R(A...)>() : nullptr;
+    if (!typed) return false;
+    fn_ = [object, typed](A... a) -> R { return typed->Call(object, std::forward<A>(a)...); };
+    data_ = object;
+    method_ = method;
+    name_ = method->Name();
+    return true;
+  }
+  void Clear() { Reset(); }
+
+  explicit operator bool() const { return static_cast<bool>(fn_); }
+  R operator()(A... args) const { return fn_(std::forward<A>(args)...); }
+
+ protected:
+  void Reset() override { TEventBase::Reset(); fn_ = nullptr; }
+
+ private:
+  std::function<R(A...)> fn_;
+};
+
+template <class T> struct IsTEvent : std::false_type {};
+template <class Sig> struct IsTEvent<TEvent<Sig>> : std::true_type {};
+
+// ---------------------------------------------------------------------------
+// Published properties.
+
+struct TIdentMapEntry {
+  std::int64_t Value;
+  const char* Name;
+};
+using TIdentMap = std::vector<TIdentMapEntry>;  // symbolic names of integer values (colours)
+
+class TPropInfo {
+ public:
+  std::string Name;
+  TTypeKind Kind = TTypeKind::Integer;
+  const TEnumInfo* Enum = nullptr;       // enumeration, or the element type of a set
+  const TClassInfo* PropClass = nullptr; // class properties: the declared class
+  const TIdentMap* Idents = nullptr;     // integer properties with symbolic values
+  bool IsReference = false;              // class property naming another component
+  std::optional<std::int64_t> Default;   // ordinal default; none means always stored
+  std::int64_t MinValue = INT64_MIN;     // range of integer properties
+  std::int64_t MaxValue = INT64_MAX;
+  std::function<bool(const TObject*)> StoredFn;  // null means stored
+
+  std::function<std::int64_t(const TObject*)> GetOrd;  // integer, enumeration, set (bits)
+  std::function<void(TObject*, std::int64_t)> SetOrd;
+  std::function<std::string(const TObject*)> GetStr;
+  std::function<void(TObject*, const std::string&)> SetStr;
+  std::function<TObject*(const TObject*)> GetObj;
+  std::function<void(TObject*, TObject*)> SetObj;  // null for sub-objects that are never replaced
+  std::function<TEventBase*(TObject*)> EventRef;
+  std::function<bool(TObject*, TObject*, const TMethodInfo*)> BindEvent;
+
+  bool IsStored(const TObject* obj) const { return !StoredFn || StoredFn(obj); }
+
+  // Chainable declarations used next to the class.
+  TPropInfo& SetDefault(std::int64_t v) { Default = v; return *this; }
+  TPropInfo& NoDefault() { Default.reset(); return *this; }
+  TPropInfo& Stored(bool stored) {
+    if (stored) StoredFn = nullptr; else StoredFn = [](const TObject*) { return false; };
+    return *this;
+  }
+  template <class T>
+  TPropInfo& Stored(bool (T::*pred)() const) {
+    StoredFn = [pred](const TObject* o) { return (static_cast<const T*>(o)->*pred)(); };
+    return *this;
+  }
+  TPropInfo& WithIdents(const TIdentMap& map) { Idents = &map; return *this; }
+};
+
+// ---------------------------------------------------------------------------
+// Published fields.
+
+class TFieldInfo {
+ public:
+  TFieldInfo(std::string name, std::type_index type, std::function<void*(TObject*)> address)
+      : name_(std::move(name)), type_(type), address_(std::move(address)) {}
+  const std::string& Name() const { return name_; }
+  std::type_index Type() const { return type_; }
+  void* Address(TObject* obj) const { return address_(obj); }
+
+ private:
+  std::string name_;
+  std::type_index type_;
+  std::function<void*(TObject*)> address_;
+};
+
+// ---------------------------------------------------------------------------
+
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+
+class TClassInfo {
+ public:
+  TClassInfo(std::string name, const TClassInfo* parent);
+  TClassInfo(const TClassInfo&) = delete;
+  TClassInfo& operator=(const TClassInfo&) = delete;
+
+  const std::string& Name() const { return name_; }
+  const TClassInfo* Parent() const { return parent_; }
+  bool InheritsFrom(const TClassInfo& other) const;
+
+  // All published properties in stored order: the root class's first, a property
+  // published again in a descendant keeping its ancestor's place.
+  const std::vector<TPropInfo*>& Properties() const { return properties_; }
+  const TPropInfo* FindProperty(std::string_view name) const;  // case-insensitive
+
+  // A published method of this class or an ancestor, or nullptr (case-insensitive).
+  const TMethodInfo* MethodAddress(std::string_view name) const;
+  const TFieldInfo* FindField(std::string_view name) const;
+
+  bool CanCreate() const { return static_cast<bool>(factory_); }
+  // Creates a component of this class; raises EClassNotFound for abstract classes.
+  TComponent* Create(TComponent* owner) const;
+
+  // Used by the declaration builder.
+  TPropInfo& AddProperty(TPropInfo prop);
+  void AddMethod(std::unique_ptr<TMethodInfo> m);
+  void AddField(std::unique_ptr<TFieldInfo> f);
+  void SetFactory(TComponentFactory f) { factory_ = std::move(f); }
+
+ private:
+  std::string name_;
+  const TClassInfo* parent_;
+  std::deque<TPropInfo> ownProps_;
+  std::vector<TPropInfo*> properties_;
+  std::vector<std::unique_ptr<TMethodInfo>> methods_;
+  std::vector<std::unique_ptr<TFieldInfo>> fields_;
+  TComponentFactory factory_;
+};
+
+// Class registry: classes that form files may name.
+void RegisterClass(const TClassInfo& info);
+const TClassInfo* FindClass(std::string_view name);  // nullptr when unknown; case-insensitive
+const TClassInfo& GetClass(std::string_view name);   // raises EClassNotFound
+
+// Finds a published method of a given signature per class and remembers the answer,
+// so that repeated calls on many components compare no strings.
+template <class Sig>
+class TMethodCache {
+ public:
+  explicit TMethodCache(std::string name) : name_(std::move(name)) {}
+  const TMethodInfoOf<Sig>* Find(const TClassInfo& cls) {
+    auto it = cache_.find(&cls);
+    if (it != cache_.end()) return it->second;
+    const TMethodInfo* m = cls.MethodAddress(name_);
+    const TMethodInfoOf<Sig>* typed = m ? m->template As<Sig>() : nullptr;
+    cache_.emplace(&cls, typed);
+    return typed;
+  }
+
+ private:
+  std::string name_;
+  std::unordered_map<const TClassInfo*, const TMethodInfoOf<Sig>*> cache_;
+};
+
+}  // namespace host

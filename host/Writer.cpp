@@ -1,0 +1,206 @@
+#include <algorithm>
+
+#include "ClassBuilder.h"
+#include "Filer.h"
+
+namespace host {
+
+HOST_PUBLISHED(TWriter) {}
+
+namespace {
+
+constexpr size_t kBytesPerLine = 32;
+
+// Decodes one UTF-8 sequence at s[i]; an invalid byte stands for itself.
+std::uint32_t DecodeUtf8(const std::string& s, size_t& i) {
+  auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+  unsigned char c = byte(i);
+  int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+  if (c < 0x80 || extra == 0 || i + static_cast<size_t>(extra) >= s.size()) {
+    ++i;
+    return c;
+  }
+  std::uint32_t cp = c & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    unsigned char cc = byte(i + static_cast<size_t>(k));
+    if ((cc & 0xC0) != 0x80) {
+      ++i;
+      return c;
+    }
+    cp = (cp << 6) | (cc & 0x3F);
+  }
+  i += static_cast<size_t>(extra) + 1;
+  return cp;
+}
+
+}  // namespace
+
+std::string QuoteFormString(const std::string& value) {
+  if (value.empty()) return "''";
+  std::string out;
+  bool quoted = false;
+  for (size_t i = 0; i < value.size();) {
+    unsigned char c = static_cast<unsigned char>(value[i]);
+    if (c >= 32 && c < 127) {
+      if (!quoted) out += '\'';
+      quoted = true;
+      out += c == '\'' ? "''" : std::string(1, static_cast<char>(c));
+      ++i;
+    } else {
+      if (quoted) out += '\'';
+      quoted = false;
+      out += '#' + std::to_string(DecodeUtf8(value, i));
+    }
+  }
+  if (quoted) out += '\'';
+  return out;
+}
+
+void TWriter::WriteRootComponent(TComponent* root, const std::string& rootClassName) {
+  root_ = root;
+  out_.clear();
+  indent_ = 0;
+  std::string cls = rootClassName.empty() ? root->ClassName() : rootClassName;
+  out_ += "object " + (root->Name().empty() ? cls : root->Name() + ": " + cls) + "\n";
+  indent_ = 2;
+  WriteProperties(root, "", 0);
+  root->GetChildren([this](TComponent* child) { WriteComponent(child, 2); }, root);
+  out_ += "end\n";
+}
+
+void TWriter::WriteComponent(TComponent* component, int indent) {
+  std::string pad(static_cast<size_t>(indent), ' ');
+  out_ += pad + "object " + (component->Name().empty() ? component->ClassName()
+                                                       : component->Name() + ": " + component->ClassName()) + "\n";
+  indent_ = indent + 2;
+  WriteProperties(component, "", 0);
+  component->GetChildren([this, indent](TComponent* child) { WriteComponent(child, indent + 2); }, root_);
+  out_ += pad + "end\n";
+  indent_ = indent;
+}
+
+void TWriter::WriteProperties(TObject* obj, const std::string& prefix, int depth) {
+  if (depth > 32) return;  // sub-objects that refer back to their owner
+  for (const TPropInfo* prop : obj->ClassInfo().Properties()) {
+    if (prop->Kind == TTypeKind::Class && !prop->IsReference) {
+      if (TObject* sub = prop->GetObj(obj)) WriteProperties(sub, prefix + prop->Name + ".", depth + 1);
+      continue;
+    }
+    if (prop->IsStored(obj)) WritePublished(obj, *prop, prefix);
+  }
+  if (auto* persistent = dynamic_cast<TPersistent*>(obj)) {
+    std::string saved = prefix_;
+    prefix_ = prefix;
+    persistent->DefineProperties(*this);
+    prefix_ = saved;
+  }
+}
+
+std::string TWriter::ReferenceName(TComponent* c) const {
+  if (c == root_ || c->Owner() == root_ || !c->Owner() || c->Owner()->Name().empty()) return c->Name();
+  return c->Owner()->Name() + "." + c->Name();
+}
+
+void TWriter::WritePublished(TObject* obj, const TPropInfo& prop, const std::string& prefix) {
+  auto line = [&](const std::string& value) {
+    out_ += std::string(static_cast<size_t>(indent_), ' ') + prefix + prop.Name + " = " + value + "\n";
+  };
+  switch (prop.Kind) {
+    case TTypeKind::Integer: {
+      std::int64_t v = prop.GetOrd(obj);
+      if (prop.Default && *prop.Default == v) return;
+      if (prop.Idents) {
+        auto it = std::find_if(prop.Idents->begin(), prop.Idents->end(), [&](const TIdentMapEntry& e) { return e.Value == v; });
+        if (it != prop.Idents->end()) return line(it->Name);
+      }
+      return line(std::to_string(v));
+    }
+    case TTypeKind::Enumeration: {
+      std::int64_t v = prop.GetOrd(obj);
+      if (prop.Default && *prop.Default == v) return;
+      std::string name = prop.Enum->NameOf(v);
+      return line(name.empty() ? std::to_string(v) : name);
+    }
+    case TTypeKind::Set: {
+      std::int64_t v = prop.GetOrd(obj);
+      if (prop.Default && *prop.Default == v) return;
+      std::string items;
+      for (size_t i = 0; i < prop.Enum->Names().size() && i < 64; ++i)
+        if (static_cast<std::uint64_t>(v) & (std::uint64_t{1} << i)) items += (items.empty() ? "" : ", ") + prop.Enum->Names()[i];
+      return line("[" + items + "]");
+    }
+    case TTypeKind::String: {
+      std::string v = prop.GetStr(obj);
+      if (v.empty() && !prop.StoredFn) return;
+      return line(QuoteFormString(v));
+    }
+    case TTypeKind::Class: {
+      auto* target = dynamic_cast<TComponent*>(prop.GetObj(obj));
+      if (!target || target->Name().empty()) return;
+      return line(ReferenceName(target));
+    }
+    case TTypeKind::Method: {
+      const TEventBase* ev = prop.EventRef(obj);
+      if (ev->MethodName().empty() || (ev->Method() && ev->Data() != root_)) return;
+      return line(ev->MethodName());
+    }
+  }
+}
+
+void TWriter::BeginLine(const std::string& name) {
+  out_ += std::string(static_cast<size_t>(indent_), ' ') + prefix_ + name + " = ";
+}
+
+void TWriter::WriteValue(const std::string& text) {
+  if (listDepth_ > 0) out_ += "\n" + std::string(static_cast<size_t>(indent_ + 2 * listDepth_), ' ');
+  out_ += text;
+}
+
+void TWriter::WriteInteger(Integer value) { WriteValue(std::to_string(value)); }
+void TWriter::WriteString(const std::string& value) { WriteValue(QuoteFormString(value)); }
+void TWriter::WriteBoolean(bool value) { WriteValue(value ? "True" : "False"); }
+void TWriter::WriteIdent(const std::string& ident) { WriteValue(ident); }
+
+void TWriter::WriteListBegin() {
+  WriteValue("(");
+  ++listDepth_;
+}
+
+void TWriter::WriteListEnd() {
+  --listDepth_;
+  out_ += ")";
+}
+
+void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) {
+  if (!hasData || !writeData) return;
+  BeginLine(name);
+  writeData(*this);
+  out_ += "\n";
+}
+
+void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc& writeData,
+                                   bool hasData) {
+  if (!hasData || !writeData) return;
+  TMemoryStream stream;
+  writeData(stream);
+  BeginLine(name);
+  out_ += "{";
+  static const char* digits = "0123456789ABCDEF";
+  const auto& bytes = stream.Bytes();
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (i % kBytesPerLine == 0) out_ += "\n" + std::string(static_cast<size_t>(indent_ + 2), ' ');
+    out_ += digits[bytes[i] >> 4];
+    out_ += digits[bytes[i] & 15];
+  }
+  out_ += "}\n";
+}
+
+std::string WriteForm(TComponent* root, const std::string& rootClassName) {
+  TWriter writer;
+  writer.WriteRootComponent(root, rootClassName);
+  return writer.Text();
+}
+
+void SaveFormFile(const std::string& fileName, TComponent* root) { WriteTextFile(fileName, WriteForm(root)); }
+
+}  // namespace host
