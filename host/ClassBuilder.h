@@ -53,7 +53,7 @@ class TClassBuilder {
     } else if constexpr (std::is_pointer_v<V> && std::is_base_of_v<TPersistent, std::remove_pointer_t<V>>) {
       using P = std::remove_pointer_t<V>;
       p.Kind = TTypeKind::Class;
-      p.PropClass = &P::StaticClassInfo();
+      p.PropClassOf = &P::StaticClassInfo;
       p.IsReference = std::is_base_of_v<TComponent, P>;
       p.GetObj = [getter](const TObject* o) -> TObject* { return getter(*static_cast<const T*>(o)); };
       if (setter) p.SetObj = [setter](TObject* o, TObject* v) { setter(*static_cast<T*>(o), As<P>(v)); };

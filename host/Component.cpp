@@ -91,8 +91,8 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
 
 void TComponent::InsertComponent(TComponent* component) {
   if (!component || component->owner_ == this) return;
-  if (component->owner_) component->owner_->RemoveComponent(component);
   ValidateRename(component, std::string(), component->name_);
+  if (component->owner_) component->owner_->RemoveComponent(component);
   components_.push_back(component);
   if (!component->name_.empty()) nameIndex_[LowerCase(component->name_)] = component;
   component->owner_ = this;

@@ -58,22 +58,6 @@ void TParser::ErrorAt(int line, int column, const std::string& detail) { throw E
 
 void TParser::Error(const std::string& detail) const { ErrorAt(token_.Line, token_.Column, detail); }
 
-void TParser::Advance() {
-  if (AtEnd()) return;
-  if (text_[pos_] == '\n') {
-    ++line_;
-    column_ = 1;
-  } else {
-    ++column_;
-  }
-  ++pos_;
-}
-
-void TParser::SkipBlanks() {
-  while (!AtEnd() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' || text_[pos_] == '\n'))
-    Advance();
-}
-
 void TParser::Next() {
   SkipBlanks();
   token_ = TToken{};
@@ -189,15 +173,22 @@ std::vector<std::uint8_t> TParser::ReadBinary() {
       Advance();
       break;
     }
+    // Digit pairs never span a line, so a run of them moves only the column.
+    while (pos_ + 1 < text_.size()) {
+      int hi = HexValue(text_[pos_]), lo = HexValue(text_[pos_ + 1]);
+      if (hi < 0 || lo < 0) break;
+      bytes.push_back(static_cast<std::uint8_t>(hi * 16 + lo));
+      pos_ += 2;
+      column_ += 2;
+    }
+    if (Peek() == '}' || Peek() == ' ' || Peek() == '\n' || Peek() == '\r' || Peek() == '\t') continue;
     int hi = HexValue(Peek());
-    if (hi < 0) ErrorAt(line_, column_, "Invalid binary value " + Printable(Peek()));
+    if (hi < 0) ErrorAt(line_, column_, AtEnd() ? std::string("'}' expected") : "Invalid binary value " + Printable(Peek()));
+    const int pairLine = line_, pairColumn = column_;
     Advance();
-    int lo = HexValue(Peek());
-    if (lo < 0) ErrorAt(line_, column_, AtEnd() || Peek() == '}' || std::isspace(static_cast<unsigned char>(Peek()))
-                                            ? std::string("Odd number of hex digits")
-                                            : "Invalid binary value " + Printable(Peek()));
-    Advance();
-    bytes.push_back(static_cast<std::uint8_t>(hi * 16 + lo));
+    if (AtEnd() || Peek() == '}' || std::isspace(static_cast<unsigned char>(Peek())))
+      ErrorAt(pairLine, pairColumn, "Odd number of hex digits");
+    ErrorAt(line_, column_, "Invalid binary value " + Printable(Peek()));
   }
   Next();
   return bytes;

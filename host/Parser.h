@@ -57,8 +57,29 @@ class TParser {
  private:
   char Peek(size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
   bool AtEnd() const { return pos_ >= text_.size(); }
-  void Advance();
-  void SkipBlanks();
+  void Advance() {
+    if (pos_ >= text_.size()) return;
+    if (text_[pos_++] == '\n') {
+      ++line_;
+      column_ = 1;
+    } else {
+      ++column_;
+    }
+  }
+  void SkipBlanks() {
+    while (pos_ < text_.size()) {
+      char c = text_[pos_];
+      if (c == '\n') {
+        ++line_;
+        column_ = 1;
+      } else if (c == ' ' || c == '\t' || c == '\r') {
+        ++column_;
+      } else {
+        break;
+      }
+      ++pos_;
+    }
+  }
   void ScanString();
   void ScanNumber();
 

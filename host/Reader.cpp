@@ -174,16 +174,16 @@ void TReader::ReadPropertyLine(TComponent* component) {
     path.push_back(parser_.ExpectIdent());
     dotted += "." + path.back();
   }
-  parser_.Expect('=');
   const std::string what = WithOwner(component, dotted);
-  TObject* obj = component;
-  for (size_t i = 0; i + 1 < path.size(); ++i) {
-    const TPropInfo* p = obj->ClassInfo().FindProperty(path[i]);
-    TObject* sub = p && p->Kind == TTypeKind::Class && !p->IsReference ? p->GetObj(obj) : nullptr;
-    if (!sub) FailAt(line, column, what, "Property " + path[i] + " does not exist");
-    obj = sub;
-  }
   try {
+    parser_.Expect('=');
+    TObject* obj = component;
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+      const TPropInfo* p = obj->ClassInfo().FindProperty(path[i]);
+      TObject* sub = p && p->Kind == TTypeKind::Class && !p->IsReference ? p->GetObj(obj) : nullptr;
+      if (!sub) FailAt(line, column, what, "Property " + path[i] + " does not exist");
+      obj = sub;
+    }
     if (const TPropInfo* prop = obj->ClassInfo().FindProperty(path.back())) {
       ReadPublished(obj, *prop, what);
       return;
@@ -251,7 +251,8 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
         bits |= std::uint64_t{1} << v;
         parser_.Next();
         if (parser_.Token().Is(']')) break;
-        parser_.Expect(',');
+        if (!parser_.Token().Is(',')) parser_.Error("',' or ']' expected");
+        parser_.Next();
       }
       needSetter(static_cast<bool>(prop.SetOrd));
       parser_.Next();
@@ -300,7 +301,7 @@ void TReader::ResolveFixups() {
   for (const Fixup& f : fixups_) {
     TComponent* target = SameText(root_->Name(), f.Target) ? root_ : root_->FindComponent(f.Target);
     if (!target) FailAt(f.Line, f.Column, f.What, "Component " + f.Target + " not found");
-    if (!target->InheritsFrom(*f.Prop->PropClass)) FailAt(f.Line, f.Column, f.What, "Invalid property value " + f.Target);
+    if (!target->InheritsFrom(*f.Prop->PropClass())) FailAt(f.Line, f.Column, f.What, "Invalid property value " + f.Target);
     try {
       f.Prop->SetObj(f.Object, target);
     } catch (const Exception& e) {

@@ -203,7 +203,9 @@ class TPropInfo {
   std::string Name;
   TTypeKind Kind = TTypeKind::Integer;
   const TEnumInfo* Enum = nullptr;       // enumeration, or the element type of a set
-  const TClassInfo* PropClass = nullptr; // class properties: the declared class
+  // Class properties: the declared class (looked up late, so a class may refer to itself).
+  const TClassInfo& (*PropClassOf)() = nullptr;
+  const TClassInfo* PropClass() const { return PropClassOf ? &PropClassOf() : nullptr; }
   const TIdentMap* Idents = nullptr;     // integer properties with symbolic values
   bool IsReference = false;              // class property naming another component
   std::optional<std::int64_t> Default;   // ordinal default; none means always stored

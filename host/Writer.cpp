@@ -187,10 +187,12 @@ void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&, 
   out_ += "{";
   static const char* digits = "0123456789ABCDEF";
   const auto& bytes = stream.Bytes();
+  const std::string lineStart = "\n" + std::string(static_cast<size_t>(indent_ + 2), ' ');
+  out_.reserve(out_.size() + bytes.size() * 2 + (bytes.size() / kBytesPerLine + 1) * lineStart.size() + 2);
   for (size_t i = 0; i < bytes.size(); ++i) {
-    if (i % kBytesPerLine == 0) out_ += "\n" + std::string(static_cast<size_t>(indent_ + 2), ' ');
-    out_ += digits[bytes[i] >> 4];
-    out_ += digits[bytes[i] & 15];
+    if (i % kBytesPerLine == 0) out_ += lineStart;
+    const char pair[2] = {digits[bytes[i] >> 4], digits[bytes[i] & 15]};
+    out_.append(pair, 2);
   }
   out_ += "}\n";
 }

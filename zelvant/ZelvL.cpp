@@ -1,0 +1,267 @@
+#include "ZelvL.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "host/ClassBuilder.h"
+
+namespace zelvant {
+
+using namespace host;
+
+const std::array<std::string, 3> kindname = {"Normal", "First", "Last"};
+
+HOST_PUBLISHED(TPageList) {}
+HOST_PUBLISHED(TAposList) {}
+HOST_PUBLISHED(TIntegerList) {}
+
+namespace {
+
+void PutInt32(TStream& stream, Integer value) {
+  auto u = static_cast<std::uint32_t>(value);
+  const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                                 static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+  stream.WriteBuffer(bytes, 4);
+}
+
+// Reads `count` little-endian 32-bit values; a short payload raises the read error.
+template <size_t N>
+std::array<Integer, N> GetInt32s(TStream& stream) {
+  std::uint8_t bytes[4 * N];
+  stream.ReadBuffer(bytes, sizeof bytes);
+  std::array<Integer, N> values{};
+  for (size_t i = 0; i < N; ++i) {
+    const std::uint8_t* b = bytes + 4 * i;
+    values[i] = static_cast<Integer>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                                     static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
+  }
+  return values;
+}
+
+// A stored count: a negative one would leave Count and the entries disagreeing for good.
+Integer ReadCount(TReader& reader, const char* name) {
+  Integer n = reader.ReadInteger();
+  if (n < 0) throw EReadError(std::string("Invalid ") + name + " " + IntToStr(n));
+  return n;
+}
+
+// "Data" must hold exactly the records its count announced.
+void CheckPayloadEnd(TStream& stream) {
+  if (stream.Remaining() > 0) throw EReadError("Data holds more records than its count");
+}
+
+void* IntSlot(Integer value) { return reinterpret_cast<void*>(static_cast<std::intptr_t>(value)); }
+Integer SlotInt(void* slot) { return static_cast<Integer>(reinterpret_cast<std::intptr_t>(slot)); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TPageList
+
+TPageList::~TPageList() { Clear(); }
+
+void TPageList::AddPage(const TPage& page) {
+  auto copy = std::make_unique<TPage>(page);
+  List.Add(copy.release());
+  ++Count;
+}
+
+void TPageList::InsertPage(Integer index, const TPage& page) {
+  auto copy = std::make_unique<TPage>(page);
+  List.Insert(index, copy.get());
+  copy.release();
+  ++Count;
+}
+
+void TPageList::DelPage(Integer index) {
+  if (Count <= 0) return;
+  TPage* record = static_cast<TPage*>(List.Items(index));
+  List.Delete(index);
+  delete record;
+  --Count;
+}
+
+void TPageList::ExchPage(Integer index1, Integer index2) { List.Exchange(index1, index2); }
+
+void TPageList::Clear() {
+  for (Integer i = List.Count() - 1; i >= 0; --i) delete static_cast<TPage*>(List.Items(i));
+  List.Clear();
+}
+
+void TPageList::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "NumPages", [this](TReader& r) { ReadNumPages(r); }, [this](TWriter& w) { WriteNumPages(w); }, true);
+  filer.DefineBinaryProperty(
+      "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
+}
+
+void TPageList::ReadNumPages(TReader& reader) {
+  Integer n = ReadCount(reader, "NumPages");
+  // The records held before loading go now, so that a stored empty list loads empty.
+  Clear();
+  Count = n;
+}
+
+void TPageList::WriteNumPages(TWriter& writer) { writer.WriteInteger(Count); }
+
+void TPageList::ReadBinaryData(TStream& stream) {
+  Clear();
+  const Integer n = Count;
+  for (Integer i = 0; i < n; ++i) {
+    std::array<Integer, 2> v;
+    try {
+      v = GetInt32s<2>(stream);
+    } catch (const EReadError&) {
+      Count = List.Count();  // keep Count and the records that were read in step
+      throw;
+    }
+    List.Add(new TPage{v[0], v[1]});
+  }
+  CheckPayloadEnd(stream);
+}
+
+void TPageList::WriteBinaryData(TStream& stream) {
+  for (Integer i = 0; i < Count; ++i) {
+    PutInt32(stream, GetNumber(i));
+    PutInt32(stream, GetGotoPage(i));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// TAposList
+
+TAposList::~TAposList() { Clear(); }
+
+void TAposList::AddAPos(const TAPos& apos) {
+  auto copy = std::make_unique<TAPos>(apos);
+  List.Add(copy.release());
+  ++Count;
+}
+
+void TAposList::DelAPos(Integer index) {
+  if (index >= Count) return;
+  TAPos* record = static_cast<TAPos*>(List.Items(index));
+  List.Delete(index);
+  delete record;
+  --Count;
+}
+
+void TAposList::Clear() {
+  for (Integer i = List.Count() - 1; i >= 0; --i) delete static_cast<TAPos*>(List.Items(i));
+  List.Clear();
+  Count = 0;
+}
+
+void TAposList::SetNumApos(Integer value) {
+  if (value < 0) value = 0;
+  if (value > Count) {
+    for (Integer i = Count; i < value; ++i) AddAPos(TAPos{0, 0, 0});
+  } else {
+    while (value < Count) DelAPos(Count - 1);
+  }
+  Count = value;
+}
+
+void TAposList::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "NumApos", [this](TReader& r) { ReadNumAPos(r); }, [this](TWriter& w) { WriteNumAPos(w); }, true);
+  filer.DefineBinaryProperty(
+      "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
+}
+
+void TAposList::ReadNumAPos(TReader& reader) {
+  Integer n = ReadCount(reader, "NumApos");
+  Clear();  // a stored empty list loads empty
+  Count = n;
+}
+
+void TAposList::WriteNumAPos(TWriter& writer) { writer.WriteInteger(Count); }
+
+void TAposList::ReadBinaryData(TStream& stream) {
+  const Integer n = Count;
+  Clear();
+  for (Integer i = 0; i < n; ++i) {
+    auto v = GetInt32s<3>(stream);
+    List.Add(new TAPos{v[0], v[1], v[2]});
+    ++Count;
+  }
+  CheckPayloadEnd(stream);
+}
+
+void TAposList::WriteBinaryData(TStream& stream) {
+  for (Integer i = 0; i < Count; ++i) {
+    const TAPos& p = Record(i);
+    PutInt32(stream, p.Left);
+    PutInt32(stream, p.Top);
+    PutInt32(stream, p.Show);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// TIntegerList
+
+TIntegerList::TIntegerList(std::initializer_list<Integer> values) {
+  for (Integer v : values) Add(v);
+}
+
+void TIntegerList::Add(Integer value) {
+  List.Add(IntSlot(value));
+  ++Count;
+}
+
+void TIntegerList::Insert(Integer index, Integer value) {
+  List.Insert(index, IntSlot(value));
+  ++Count;
+}
+
+void TIntegerList::Del(Integer index) {
+  if (index >= Count) return;
+  List.Delete(index);
+  --Count;
+}
+
+void TIntegerList::Clear() {
+  List.Clear();
+  Count = 0;
+}
+
+Integer TIntegerList::GetInteger(Integer index) const { return SlotInt(List.Items(index)); }
+void TIntegerList::SetInteger(Integer index, Integer value) { List.Put(index, IntSlot(value)); }
+void TIntegerList::exchange(Integer index1, Integer index2) { List.Exchange(index1, index2); }
+
+void TIntegerList::Assign(const TPersistent* source) {
+  if (const auto* other = dynamic_cast<const TIntegerList*>(source)) {
+    if (other == this) return;
+    Clear();
+    for (Integer i = 0; i < other->Count; ++i) Add(other->GetInteger(i));
+    return;
+  }
+  TPersistent::Assign(source);
+}
+
+void TIntegerList::DefineProperties(TFiler& filer) {
+  filer.DefineProperty("Num", [this](TReader& r) { ReadNum(r); }, [this](TWriter& w) { WriteNum(w); }, true);
+  filer.DefineBinaryProperty(
+      "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
+}
+
+void TIntegerList::ReadNum(TReader& reader) {
+  Integer n = ReadCount(reader, "Num");
+  Clear();  // a stored empty list loads empty, not with the entries made before loading
+  Count = n;
+}
+
+void TIntegerList::WriteNum(TWriter& writer) { writer.WriteInteger(Count); }
+
+void TIntegerList::ReadBinaryData(TStream& stream) {
+  const Integer n = Count;
+  Clear();
+  for (Integer i = 0; i < n; ++i) Add(GetInt32s<1>(stream)[0]);
+  CheckPayloadEnd(stream);
+}
+
+void TIntegerList::WriteBinaryData(TStream& stream) {
+  for (Integer i = 0; i < Count; ++i) PutInt32(stream, GetInteger(i));
+}
+
+}  // namespace zelvant
