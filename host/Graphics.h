@@ -38,6 +38,8 @@ std::uint32_t ColorToRGB(TColor color);
 std::uint32_t ColorToPixel(TColor color);
 // Symbolic names used in form files (clBtnFace, clRed, ...).
 const TIdentMap& ColorIdents();
+// The plain colour (0x00BBGGRR) of a bitmap pixel; the alpha byte is ignored.
+TColor PixelToColor(std::uint32_t argb);
 
 HOST_ENUM(TPenStyle, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame)
 HOST_ENUM(TBrushStyle, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross)
@@ -114,6 +116,16 @@ class TFont : public TGraphicsObject {
 
 class TCanvas;
 
+// Vertical metrics of a font as laid out by the canvas, in pixels.
+struct TTextMetrics {
+  Integer Ascent = 0;              // baseline below the top of the text cell
+  Integer Descent = 0;             // below the baseline; Ascent + Descent is the line height
+  Integer Height = 0;
+  Integer AveCharWidth = 0;        // advance of 'x'
+  Integer UnderlinePosition = 0;   // first underline row, below the baseline
+  Integer UnderlineThickness = 1;
+};
+
 // A picture of 32-bit pixels (0xAARRGGBB), top row first.
 class TBitmap : public TPersistent {
   HOST_CLASS(TBitmap, TPersistent)
@@ -143,6 +155,10 @@ class TBitmap : public TPersistent {
 
   TCanvas& Canvas();
   void Assign(const TPersistent* source) override;  // copies the pixels; nullptr empties
+
+  // Raised after the size or the whole picture changes (SetSize, Assign, loading);
+  // drawing on the canvas does not raise it.
+  TEvent<void(TObject*)> OnChange;
 
   // PNG files; bytes that are not a PNG raise EInvalidGraphic.
   void LoadFromFile(const std::string& fileName);
@@ -176,6 +192,12 @@ class TCanvas : public TPersistent {
   TRect ClipRect() const;  // in canvas coordinates
   // Clip rectangle in bitmap pixels; an empty rectangle resets to the whole bitmap.
   void SetClipRect(const TRect& bitmapRect);
+  // Narrows the clip rectangle to its overlap with bitmapRect; unlike SetClipRect an
+  // empty overlap clips everything, so a control that is not visible paints nothing.
+  void IntersectClipRect(const TRect& bitmapRect);
+  // The area drawing can reach, in bitmap pixels: the clip rectangle within the target
+  // (empty without a target).
+  TRect BitmapClipRect() const;
 
   TPoint PenPos() const { return penPos_; }
   void MoveTo(Integer x, Integer y);
@@ -197,8 +219,10 @@ class TCanvas : public TPersistent {
   void TextOut(Integer x, Integer y, const std::string& text);
   // As TextOut, clipped to r (the brush fills r first unless bsClear).
   void TextRect(const TRect& r, Integer x, Integer y, const std::string& text);
+  // Text is UTF-8; a byte that does not start a valid sequence counts as '?'.
   Integer TextWidth(const std::string& text);
   Integer TextHeight(const std::string& text);
+  TTextMetrics TextMetrics();
   // Dotted frame drawn by inverting every other pixel; drawing it twice restores the picture.
   void DrawFocusRect(const TRect& r);
   // Copies a bitmap with its top-left at (x, y).
@@ -217,8 +241,24 @@ class TCanvas : public TPersistent {
   TPoint origin_;
   TRect clip_;
   bool clipSet_ = false;
+  bool clipEmpty_ = false;
   TPoint penPos_;
 };
+
+// Captions with accelerator prefixes: "&File" shows "File" with the F underlined,
+// "&&" shows a single '&'. The text is drawn as by TextOut.
+void DrawAccelText(TCanvas& canvas, Integer x, Integer y, const std::string& caption);
+Integer AccelTextWidth(TCanvas& canvas, const std::string& caption);
+// The caption as displayed, without prefixes.
+std::string StripAccelChars(const std::string& caption);
+// The accelerator character of a caption (upper-cased if ASCII), or 0 when it has none.
+char32_t AccelCharOf(const std::string& caption);
+
+// Text normally uses FreeType faces found with fontconfig; with `useFaces` false every
+// font is drawn with the small built-in bitmap font instead (as when no face is
+// installed). ZELVANT_BUILTIN_FONT=1 in the environment starts with the built-in font.
+void SetFontEngineForTests(bool useFaces);
+bool FontEngineUsesFaces();
 
 // Bitmap resources by name, compiled into the library that owns them.
 using TModuleHandle = const void*;
