@@ -16,7 +16,7 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
   -DZELVANT_FUZZ=ON -DZELVANT_WERROR=OFF -DBUILD_TESTING=OFF -DZELVANT_BENCH=OFF >/dev/null
 cmake --build build/fuzz -j"$jobs" --target form_reader_fuzz
 mkdir -p build/fuzz/corpus
-build/fuzz/fuzz/form_reader_fuzz -runs=30000 -max_len=4096 -seed=1 build/fuzz/corpus fuzz/corpus 2>&1 | tail -n 3
+build/fuzz/fuzz/form_reader_fuzz -runs=200000 -max_len=4096 -seed=1 build/fuzz/corpus fuzz/corpus 2>&1 | tail -n 3
 
 echo "== Sanitizer build"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELVANT_SANITIZE=ON >/dev/null

@@ -1,0 +1,3 @@
+object Form1: TComponent
+  Tag = -$10
+end
