@@ -1,0 +1,92 @@
+// Canvases of controls, and the two control classes that paint through one.
+#include "ClassBuilder.h"
+#include "Controls.h"
+#include "Forms.h"
+
+namespace host {
+
+HOST_PUBLISHED(TControlCanvas) {}
+HOST_PUBLISHED(TCustomControl) {}
+HOST_PUBLISHED(TGraphicControl) {}
+
+void TControlCanvas::Prepare() {
+  if (painting_) return;
+  TCustomForm* form = control_->WindowForm();
+  TRect visible = control_->VisibleInWindow() ? control_->VisibleWindowRect() : TRect{};
+  if (!form || visible.IsEmpty()) {
+    // Nothing of the control shows: draw into a scratch pixel nobody looks at.
+    static TBitmap scratch(1, 1);
+    SetTarget(&scratch);
+    SetOrigin(Point(-100000, -100000));
+    SetClipRect(Rect(0, 0, 1, 1));
+    return;
+  }
+  SetTarget(&form->WindowBitmap());
+  TPoint o = control_->WindowOrigin();
+  TRect area = control_->WindowClientArea();
+  SetOrigin(Point(o.X + area.Left, o.Y + area.Top));
+  SetClipRect(visible);
+}
+
+void TControlCanvas::BeginPaint(const TCanvas& painter) {
+  SetTarget(painter.Target());
+  SetOrigin(painter.Origin());
+  TRect clip = painter.ClipRect();
+  SetClipRect(OffsetRect(clip, painter.Origin().X, painter.Origin().Y));
+  Pen().SetColor(clBlack);
+  Pen().SetStyle(psSolid);
+  Pen().SetWidth(1);
+  Brush().SetStyle(bsSolid);
+  Brush().SetColor(control_->Color());
+  Font().Assign(control_->Font());
+  painting_ = true;
+}
+
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {}
+TCustomControl::~TCustomControl() = default;
+
+TCanvas& TCustomControl::Canvas() {
+  canvas_->Prepare();
+  return *canvas_;
+}
+
+void TCustomControl::PaintControl(TCanvas& canvas) {
+  TWinControl::PaintControl(canvas);
+  canvas_->BeginPaint(canvas);
+  try {
+    Paint();
+  } catch (...) {
+    canvas_->EndPaint();
+    throw;
+  }
+  canvas_->EndPaint();
+}
+
+void TCustomControl::Paint() {}
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {
+  controlStyle_.Exclude(csOpaque);
+}
+TGraphicControl::~TGraphicControl() = default;
+
+TCanvas& TGraphicControl::Canvas() {
+  canvas_->Prepare();
+  return *canvas_;
+}
+
+void TGraphicControl::PaintControl(TCanvas& canvas) {
+  canvas_->BeginPaint(canvas);
+  try {
+    Paint();
+  } catch (...) {
+    canvas_->EndPaint();
+    throw;
+  }
+  canvas_->EndPaint();
+}
+
+void TGraphicControl::Paint() {}
+
+}  // namespace host

@@ -1,0 +1,351 @@
+// TCustomForm and TForm: properties, showing, modal runs and focus.
+#include <algorithm>
+
+#include "Backend.h"
+#include "ClassBuilder.h"
+#include "Forms.h"
+
+namespace host {
+
+HOST_PUBLISHED(TCustomForm) {}
+
+HOST_PUBLISHED(TForm) {
+  P.Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
+  P.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).SetDefault(bsSizeable);
+  P.Property("Caption", &TForm::Caption, &TForm::SetCaption);
+  P.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight).Stored(false);
+  P.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth).Stored(false);
+  P.Property("Color", &TForm::Color, &TForm::SetColor).SetDefault(clBtnFace).WithIdents(ColorIdents());
+  P.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).SetDefault(true);
+  P.Property("Font", &TForm::Font);
+  P.Property("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).SetDefault(false);
+  P.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).SetDefault(false);
+  P.Property("Position", &TForm::Position, &TForm::SetPosition).SetDefault(poDesigned);
+  P.Property("Scaled", &TForm::Scaled, &TForm::SetScaled).SetDefault(true);
+  P.Property("Visible", &TForm::Visible, &TForm::SetVisible).SetDefault(false);
+  P.Property("WindowState", &TForm::WindowState, &TForm::SetWindowState).SetDefault(wsNormal);
+  P.Property("OnActivate", &TForm::OnActivate);
+  P.Property("OnClick", &TForm::OnClick);
+  P.Property("OnClose", &TForm::OnClose);
+  P.Property("OnCloseQuery", &TForm::OnCloseQuery);
+  P.Property("OnCreate", &TForm::OnCreate);
+  P.Property("OnDeactivate", &TForm::OnDeactivate);
+  P.Property("OnDestroy", &TForm::OnDestroy);
+  P.Property("OnHide", &TForm::OnHide);
+  P.Property("OnKeyDown", &TForm::OnKeyDown);
+  P.Property("OnKeyPress", &TForm::OnKeyPress);
+  P.Property("OnMouseDown", &TForm::OnMouseDown);
+  P.Property("OnMouseUp", &TForm::OnMouseUp);
+  P.Property("OnResize", &TForm::OnResize);
+  P.Property("OnShow", &TForm::OnShow);
+  P.Property("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch).Stored(false);
+  P.Property("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight).Stored(false);
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csDoubleClicks};
+  visible_ = false;
+  parentFont_ = false;
+  color_ = clBtnFace;
+  left_ = 0;
+  top_ = 0;
+  width_ = 320;
+  height_ = 240;
+  Screen->AddForm(this);
+}
+
+TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
+
+TCustomForm::~TCustomForm() {
+  Destroying();
+  if (OnDestroy) OnDestroy(this);
+  if (Screen) Screen->RemoveForm(this);
+  if (TBackend* b = Application ? &Application->Backend() : nullptr; b && shownOnce_) b->FormHidden(*this);
+}
+
+Integer TCustomForm::TextHeight() const {
+  TCanvas measure;
+  measure.Font().Assign(Font());
+  return measure.TextHeight("Wg");
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
+  if (borderStyle_ == value) return;
+  // The outer size stays; the client area grows or shrinks with the frame.
+  borderStyle_ = value;
+  Realign();
+  if (handle_) {
+    const TRect area = WindowClientArea();
+    Perform(WM_SIZE, SIZE_RESTORED, PointToLParam(area.Width(), area.Height()));
+  }
+  if (window_) InvalidateWindowRect(Rect(0, 0, width_, height_));
+  else Invalidate();
+}
+
+void TCustomForm::SetWindowState(TWindowState value) {
+  if (windowState_ == value) return;
+  windowState_ = value;
+  if (Parent()) FitParent();
+  else if (value == wsMaximized && !ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading))
+    SetBounds(0, 0, Screen->Width(), Screen->Height());
+}
+
+bool TCustomForm::FillsParent() const { return Parent() && windowState_ == wsMaximized; }
+
+void TCustomForm::FitParent() {
+  if (!FillsParent()) return;
+  TRect r = Parent()->ClientRect();
+  SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TCustomForm::SetParent(TWinControl* parent) {
+  TWinControl::SetParent(parent);
+  if (parent) {
+    SetActive(false);
+    FitParent();
+  }
+}
+
+Integer TCustomForm::FrameWidth() const {
+  switch (borderStyle_) {
+    case bsNone: return 0;
+    case bsSizeable:
+    case bsSizeToolWin: return 4;
+    default: return 3;
+  }
+}
+
+Integer TCustomForm::CaptionHeight() const {
+  switch (borderStyle_) {
+    case bsNone: return 0;
+    case bsToolWindow:
+    case bsSizeToolWin: return 16;
+    default: return 19;
+  }
+}
+
+TRect TCustomForm::WindowClientArea() const {
+  const Integer f = FrameWidth(), c = CaptionHeight();
+  return Rect(f, f + c, std::max(f, width_ - f), std::max(f + c, height_ - f));
+}
+
+TRect TCustomForm::GetClientRect() const {
+  const TRect a = WindowClientArea();
+  return Rect(0, 0, a.Width(), a.Height());
+}
+
+void TCustomForm::BoundsChanged(bool sizeChanged) {
+  TWinControl::BoundsChanged(sizeChanged);
+  if (sizeChanged && window_) InvalidateWindowRect(Rect(0, 0, width_, height_));
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (OnCreate) OnCreate(this);
+  if (visible_) Perform(CM_VISIBLECHANGED, 1);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == activeControl_) activeControl_ = nullptr;
+  if (designer_) designer_->Notification(component, operation);
+}
+
+void TCustomForm::CMTextChanged(TMessage& m) {
+  TWinControl::CMTextChanged(m);
+  if (window_ && borderStyle_ != bsNone) InvalidateWindowRect(CaptionRect());
+}
+
+// ---------------------------------------------------------------------------
+// Showing and closing.
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  if (visible_ && !Parent()) Screen->Activate(this);
+}
+
+void TCustomForm::CMVisibleChanged(TMessage& m) {
+  TWinControl::CMVisibleChanged(m);
+  if (ComponentState().Contains(csLoading)) return;  // a stored Visible shows the form once it is read
+  if (visible_) {
+    DoShow();
+    if (!Parent()) {
+      if (!shownOnce_) ApplyPosition();
+      shownOnce_ = true;
+      HandleNeeded();
+      Application->Backend().FormShown(*this);
+      Screen->Activate(this);
+    }
+  } else {
+    DoHide();
+    if (!Parent()) {
+      Screen->Deactivate(this);
+      Application->Backend().FormHidden(*this);
+    }
+  }
+}
+
+void TCustomForm::ApplyPosition() {
+  if (ComponentState().Contains(csDesigning)) return;
+  if (windowState_ == wsMaximized) {
+    SetBounds(0, 0, Screen->Width(), Screen->Height());
+    return;
+  }
+  switch (position_) {
+    case poScreenCenter:
+    case poDesktopCenter:
+      SetBounds((Screen->Width() - width_) / 2, (Screen->Height() - height_) / 2, width_, height_);
+      break;
+    case poDefault:
+    case poDefaultPosOnly: SetBounds(24, 24, width_, height_); break;
+    default: break;
+  }
+}
+
+void TCustomForm::DoShow() {
+  if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+  if (OnHide) OnHide(this);
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+  if (OnClose) OnClose(this, action);
+}
+
+bool TCustomForm::CloseQuery() {
+  bool can = true;
+  if (OnCloseQuery) OnCloseQuery(this, can);
+  return can;
+}
+
+void TCustomForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application->MainForm() == this) Application->Terminate();
+  if (action == caMinimize) SetWindowState(wsMinimized);
+  else Hide();
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (visible_ || modal_ || Parent()) throw EInvalidOperation("Cannot make a visible window modal");
+  modal_ = true;
+  modalResult_ = mrNone;
+  try {
+    Show();
+    while (modalResult_ == mrNone) {
+      if (!Application->HandleMessage()) break;  // no more input: the run ends with mrNone
+      if (Application->Terminated()) modalResult_ = mrCancel;
+      if (modalResult_ != mrNone) {
+        // Closing can be refused; the run then goes on.
+        TCloseAction action = CloseQuery() ? caHide : caNone;
+        if (action != caNone) DoClose(action);
+        if (action == caNone) modalResult_ = mrNone;
+      }
+    }
+  } catch (...) {
+    modal_ = false;
+    Hide();
+    throw;
+  }
+  const TModalResult result = modalResult_;
+  Hide();
+  modal_ = false;
+  return result;
+}
+
+// ---------------------------------------------------------------------------
+// Activation and focus.
+
+void TCustomForm::SetActive(bool value) {
+  if (active_ == value) return;
+  active_ = value;
+  if (value) {
+    if (!ComponentState().Contains(csDesigning)) {
+      if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindNextControl(nullptr, true, true, false);
+      SetWindowFocus(activeControl_);
+    }
+    if (OnActivate) OnActivate(this);
+  } else {
+    SetWindowFocus(nullptr);
+    if (OnDeactivate) OnDeactivate(this);
+  }
+}
+
+void TCustomForm::SetFocus() {
+  if (!visible_ || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  if (!Parent()) Screen->Activate(this);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  if (control && !(control != this && GetParentForm(control) == this &&
+                   (ComponentState().Contains(csLoading) || control->CanFocus())))
+    throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  activeControl_ = control;
+  if (active_ && !ComponentState().Contains(csLoading)) SetWindowFocus(control);
+}
+
+void TCustomForm::FocusControl(TWinControl* control) {
+  SetActiveControl(control);
+  if (!active_ && visible_ && !Parent()) Screen->Activate(this);
+}
+
+void TCustomForm::SetWindowFocus(TWinControl* control) {
+  if (control == this) control = nullptr;
+  TWinControl* old = focused_;
+  if (old == control) return;
+  focused_ = control;
+  // Exit the old control and the containers that do not hold the new one; enter the
+  // new control's containers from the outside in.
+  for (TWinControl* c = old; c && c != this && !c->ContainsControl(control); c = c->Parent()) c->Perform(CM_EXIT);
+  std::vector<TWinControl*> enter;
+  for (TWinControl* c = control; c && c != this && !c->ContainsControl(old); c = c->Parent()) enter.push_back(c);
+  for (auto it = enter.rbegin(); it != enter.rend(); ++it) (*it)->Perform(CM_ENTER);
+  if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<NativeInt>(control));
+  if (control && focused_ == control) control->Perform(WM_SETFOCUS, reinterpret_cast<NativeInt>(old));
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<NativeInt>(focused_));
+}
+
+void TCustomForm::ControlRemoving(TControl* control) {
+  auto within = [control](const TControl* x) {
+    return x && (x == control || (control->IsWinControl() && static_cast<const TWinControl*>(control)->ContainsControl(x)));
+  };
+  if (within(capture_)) capture_ = nullptr;
+  if (within(activeControl_)) activeControl_ = nullptr;
+  if (within(focused_)) {
+    if (control->ComponentState().Contains(csDestroying)) focused_ = nullptr;
+    else SetWindowFocus(nullptr);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Dialog keys: Tab and the arrows move the focus; the rest goes to the controls
+// (the default button takes Enter, the cancel button Escape).
+
+void TCustomForm::CMDialogKey(TWMKey& m) {
+  const TShiftState shift = KeyDataToShiftState(m.KeyData);
+  if (!shift.Contains(ssAlt)) {
+    if (m.CharCode == VK_TAB && !shift.Contains(ssCtrl)) {
+      SelectNext(focused_, !shift.Contains(ssShift), true);
+      m.Result = 1;
+      return;
+    }
+    if (m.CharCode == VK_LEFT || m.CharCode == VK_RIGHT || m.CharCode == VK_UP || m.CharCode == VK_DOWN) {
+      if (focused_ && focused_->Parent()) {
+        focused_->Parent()->SelectNext(focused_, m.CharCode == VK_RIGHT || m.CharCode == VK_DOWN, false);
+        m.Result = 1;
+      }
+      return;
+    }
+  }
+  TWinControl::CMDialogKey(m);
+}
+
+}  // namespace host

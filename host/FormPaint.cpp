@@ -1,0 +1,132 @@
+// Painting a form: the window's pixels, the invalid area, and the walk over the
+// controls (each parent first, then its graphic children, then its windowed ones).
+#include "Backend.h"
+#include "Forms.h"
+
+namespace host {
+
+TBitmap& TCustomForm::WindowBitmap() {
+  if (Parent()) return WindowForm()->WindowBitmap();
+  const Integer w = std::max<Integer>(width_, 1), h = std::max<Integer>(height_, 1);
+  if (!window_) {
+    window_ = std::make_unique<TBitmap>(w, h);
+    painter_ = std::make_unique<TCanvas>(window_.get());
+    invalid_ = Rect(0, 0, w, h);
+  } else if (window_->Width() != w || window_->Height() != h) {
+    window_->SetSize(w, h);
+    painter_->SetTarget(window_.get());
+    invalid_ = Rect(0, 0, w, h);
+  }
+  return *window_;
+}
+
+void TCustomForm::InvalidateWindowRect(const TRect& windowRect) {
+  if (!window_) return;  // the first paint paints everything anyway
+  TRect r = IntersectRect(windowRect, Rect(0, 0, window_->Width(), window_->Height()));
+  if (r.IsEmpty()) return;
+  invalid_ = invalid_.IsEmpty() ? r : UnionRect(invalid_, r);
+}
+
+void TCustomForm::UpdateWindow() {
+  if (Parent()) {
+    if (TCustomForm* top = WindowForm()) top->UpdateWindow();
+    return;
+  }
+  WindowBitmap();
+  if (invalid_.IsEmpty()) return;
+  const TRect r = invalid_;
+  invalid_ = TRect{};
+  PaintWindow(r);
+  if (Application) Application->Backend().FormPainted(*this, r);
+}
+
+void TCustomForm::PaintWindow(const TRect& windowRect) {
+  if (Parent()) {
+    WindowForm()->PaintWindow(windowRect);
+    return;
+  }
+  WindowBitmap();
+  TRect r = IntersectRect(windowRect, Rect(0, 0, window_->Width(), window_->Height()));
+  if (r.IsEmpty()) return;
+  if (borderStyle_ != bsNone) {
+    painter_->SetOrigin(TPoint{});
+    painter_->SetClipRect(r);
+    PaintFrame(*painter_);
+  }
+  PaintTree(this, r);
+}
+
+namespace {
+
+void ResetCanvas(TCanvas& c, const TControl& control, TPoint origin, const TRect& clip) {
+  c.SetOrigin(origin);
+  c.SetClipRect(clip);
+  TPen& pen = c.Pen();
+  if (pen.Color() != clBlack) pen.SetColor(clBlack);
+  if (pen.Style() != psSolid) pen.SetStyle(psSolid);
+  if (pen.Width() != 1) pen.SetWidth(1);
+  TBrush& brush = c.Brush();
+  if (brush.Style() != bsSolid) brush.SetStyle(bsSolid);
+  brush.SetColor(control.Color());
+  c.Font().Assign(control.Font());
+}
+
+}  // namespace
+
+void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
+  const TPoint o = control->WindowOrigin();
+  const TRect area = control->WindowClientArea();
+  if (control != this) {
+    if (auto* form = dynamic_cast<TCustomForm*>(control); form && form->borderStyle_ != bsNone) {
+      painter_->SetOrigin(o);
+      painter_->SetClipRect(clip);
+      form->PaintFrame(*painter_);
+    }
+  }
+  const TPoint co = Point(o.X + area.Left, o.Y + area.Top);
+  const TRect client = IntersectRect(clip, Bounds(co.X, co.Y, area.Width(), area.Height()));
+  if (client.IsEmpty()) return;
+  ResetCanvas(*painter_, *control, co, client);
+  control->PaintControl(*painter_);
+  for (TControl* g : control->graphics_) {
+    if (!g->visible_) continue;
+    const TPoint go = Point(co.X + g->left_, co.Y + g->top_);
+    const TRect r = IntersectRect(client, Bounds(go.X, go.Y, g->width_, g->height_));
+    if (r.IsEmpty()) continue;
+    ResetCanvas(*painter_, *g, go, r);
+    g->PaintControl(*painter_);
+  }
+  for (TWinControl* w : control->wins_) {
+    if (!w->visible_) continue;
+    const TRect r = IntersectRect(client, Bounds(co.X + w->left_, co.Y + w->top_, w->width_, w->height_));
+    if (!r.IsEmpty()) PaintTree(w, r);
+  }
+}
+
+void TCustomForm::PaintTo(TBitmap& dest) {
+  HandleNeeded();
+  TCustomForm* top = Parent() ? WindowForm() : this;
+  if (!top) {
+    // A form inside a control that is not on a form: nothing draws it.
+    dest.SetSize(width_, height_);
+    return;
+  }
+  top->WindowBitmap();
+  top->invalid_ = TRect{};
+  top->PaintWindow(Rect(0, 0, top->width_, top->height_));
+  if (top == this) {
+    dest.Assign(window_.get());
+    return;
+  }
+  const TPoint o = WindowOrigin();
+  dest.SetSize(width_, height_);
+  dest.Canvas().DrawPart(0, 0, *top->window_, Bounds(o.X, o.Y, width_, height_));
+}
+
+void TCustomForm::SaveToPng(const std::string& fileName) {
+  TBitmap picture;
+  PaintTo(picture);
+  picture.SaveToFile(fileName);
+}
+
+}  // namespace host

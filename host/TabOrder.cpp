@@ -1,0 +1,106 @@
+// Tab order and focus navigation of windowed controls.
+#include <algorithm>
+
+#include "Controls.h"
+#include "Forms.h"
+
+namespace host {
+
+TTabOrder TWinControl::TabOrder() const {
+  if (!Parent()) return pendingTabOrder_;
+  const auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<TTabOrder>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(TTabOrder value) {
+  // While a form file is read the siblings may not exist yet: the parent sorts its
+  // tab list once everything is read.
+  if (ComponentState().Contains(csReading) || !Parent()) {
+    pendingTabOrder_ = value;
+    return;
+  }
+  UpdateTabOrder(value);
+}
+
+void TWinControl::UpdateTabOrder(TTabOrder value) {
+  auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  if (it == list.end()) return;
+  const Integer count = static_cast<Integer>(list.size());
+  const Integer cur = static_cast<Integer>(it - list.begin());
+  if (value < 0 || value >= count) value = count - 1;
+  if (value == cur) return;
+  list.erase(it);
+  list.insert(list.begin() + value, this);
+}
+
+void TWinControl::FixupTabList() {
+  const size_t count = wins_.size();
+  std::vector<TWinControl*> placed(count, nullptr);
+  for (TWinControl* c : wins_) {
+    const TTabOrder j = c->pendingTabOrder_;
+    if (j >= 0 && static_cast<size_t>(j) < count && !placed[static_cast<size_t>(j)]) placed[static_cast<size_t>(j)] = c;
+  }
+  for (size_t i = 0; i < count; ++i)
+    if (placed[i]) placed[i]->UpdateTabOrder(static_cast<TTabOrder>(i));
+  for (TWinControl* c : wins_) c->pendingTabOrder_ = -1;
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* c : tabList_) {
+    list.push_back(c);
+    c->GetTabOrderList(list);
+  }
+}
+
+bool TWinControl::CanFocus() const {
+  const TCustomForm* form = GetParentForm(this);
+  if (!form) return false;
+  for (const TControl* c = this; c && c != form; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const {
+  const TCustomForm* form = GetParentForm(this);
+  return form && form->Active() && form->FocusedControl() == this;
+}
+
+void TWinControl::SetFocus() { ValidParentForm(this)->FocusControl(this); }
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return nullptr;
+  const Integer count = static_cast<Integer>(list.size());
+  auto it = std::find(list.begin(), list.end(), current);
+  Integer start = it == list.end() ? (goForward ? count - 1 : 0) : static_cast<Integer>(it - list.begin());
+  Integer i = start;
+  do {
+    if (goForward) {
+      if (++i == count) i = 0;
+    } else {
+      if (i == 0) i = count;
+      --i;
+    }
+    TWinControl* c = list[static_cast<size_t>(i)];
+    if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this)) return c;
+  } while (i != start);
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+  if (TWinControl* c = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) c->SetFocus();
+}
+
+void TWinControl::SelectFirst() {
+  TCustomForm* form = GetParentForm(this);
+  if (!form) return;
+  TWinControl* c = FindNextControl(nullptr, true, true, false);
+  if (!c) c = FindNextControl(nullptr, true, false, false);
+  if (c) form->SetActiveControl(c);
+}
+
+}  // namespace host
