@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "ClassBuilder.h"
+#include "Filer.h"
 #include "Graphics.h"
 
 namespace host {
@@ -78,6 +79,25 @@ void TBitmap::Assign(const TPersistent* source) {
   height_ = bitmap->height_;
   transparent_ = bitmap->transparent_;
   if (OnChange) OnChange(this);
+}
+
+void TBitmap::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "Data",
+      [this](TStream& in) {
+        std::vector<std::uint8_t> bytes(static_cast<size_t>(std::max<std::int64_t>(in.Remaining(), 0)));
+        if (!bytes.empty()) in.ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+        if (bytes.empty())
+          Assign(nullptr);
+        else
+          LoadFromPngBytes(bytes.data(), bytes.size());
+      },
+      [this](TStream& out) {
+        const std::vector<std::uint8_t> bytes = SaveToPngBytes();
+        out.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+      },
+      !Empty());
 }
 
 }  // namespace host

@@ -58,7 +58,7 @@ void TCanvas::Pixel(Integer x, Integer y, TColor c) {
 }
 
 TColor TCanvas::PixelColor(Integer x, Integer y) const {
-  const TRaster r(const_cast<TCanvas&>(*this));
+  const TRaster r(*this);
   const i64 bx = x + r.OX(), by = y + r.OY();
   return r.Visible(bx, by) ? PixelToColor(*r.At(bx, by)) : clNone;
 }

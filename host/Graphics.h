@@ -156,6 +156,9 @@ class TBitmap : public TPersistent {
   TCanvas& Canvas();
   void Assign(const TPersistent* source) override;  // copies the pixels; nullptr empties
 
+  // Form files store the picture as the binary property Data holding PNG bytes.
+  void DefineProperties(TFiler& filer) override;
+
   // Raised after the size or the whole picture changes (SetSize, Assign, loading);
   // drawing on the canvas does not raise it.
   TEvent<void(TObject*)> OnChange;

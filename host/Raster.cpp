@@ -2,7 +2,7 @@
 
 namespace host::raster {
 
-TRaster::TRaster(TCanvas& canvas) {
+TRaster::TRaster(const TCanvas& canvas) {
   TBitmap* target = canvas.Target();
   if (!target || target->Empty()) return;
   bits_ = target->ScanLine(0);

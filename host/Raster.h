@@ -25,7 +25,7 @@ struct TBox {
 class TRaster {
  public:
   // The target of the canvas clipped to its clip rectangle; empty without a target.
-  explicit TRaster(TCanvas& canvas);
+  explicit TRaster(const TCanvas& canvas);
 
   bool Empty() const { return clip_.Empty(); }
   // The same target with the clip narrowed to a box in bitmap pixels.

@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "PixelTestHelpers.h"
+#include "host/ClassBuilder.h"
+#include "host/Filer.h"
 
 using namespace host;
 using namespace pixeltest;
@@ -21,6 +23,18 @@ std::unique_ptr<TBitmap> Gradient(int w, int h, bool withAlpha) {
     }
   return b;
 }
+
+// A component with a picture, as a glyph button has one.
+class TGfxGlyphHolder : public TComponent {
+  HOST_CLASS(TGfxGlyphHolder, TComponent)
+  explicit TGfxGlyphHolder(TComponent* owner) : TComponent(owner) {}
+  TBitmap* Glyph() const { return const_cast<TBitmap*>(&glyph_); }
+
+ private:
+  TBitmap glyph_;
+};
+
+HOST_PUBLISHED(TGfxGlyphHolder) { P.Property("Glyph", &TGfxGlyphHolder::Glyph); }
 
 std::string TempPath(const std::string& name) {
   return testing::TempDir() + "/gfx_" + std::to_string(getpid()) + "_" + name;
@@ -144,6 +158,20 @@ TEST(BitmapPng, FilesThatAreNotPngOrMissing) {
   }
   std::remove(path.c_str());
   EXPECT_THROW(b.LoadFromFile(TempPath("missing.png")), EFOpenError);
+}
+
+TEST(BitmapFormFile, PictureIsStoredAsPngData) {
+  TGfxGlyphHolder empty(nullptr);
+  EXPECT_EQ(WriteForm(&empty).find("Glyph.Data"), std::string::npos);
+
+  TGfxGlyphHolder holder(nullptr);
+  holder.Glyph()->Assign(Gradient(5, 3, true).get());
+  const std::string text = WriteForm(&holder);
+  EXPECT_NE(text.find("Glyph.Data = {"), std::string::npos) << text;
+  TGfxGlyphHolder copy(nullptr);
+  ReadForm(text, &copy);
+  EXPECT_EQ(copy.Glyph()->Width(), 5);
+  EXPECT_EQ(copy.Glyph()->Pixels(), holder.Glyph()->Pixels());
 }
 
 TEST(BitmapResources, FoundByNameInAnyCaseAndModule) {
