@@ -82,6 +82,15 @@ TEST(CanvasLine, HugeCoordinatesDrawTheVisiblePartOnly) {
   s.canvas.Polygon({{INT_MIN, INT_MIN}, {INT_MAX, 0}, {0, INT_MAX}});
   s.canvas.DrawFocusRect(Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
   s.canvas.TextOut(INT_MAX, INT_MAX, "x");
+  s.canvas.Pen().SetWidth(INT_MAX);
+  s.canvas.LineTo(INT_MIN, INT_MAX);
+  s.canvas.SetOrigin(Point(0, 0));
+  TBitmap tiny(2, 2);
+  s.canvas.StretchDraw(Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), tiny);
+  EXPECT_EQ(Changed(s.bitmap).size(), 0u);  // the white picture covers everything
+  s.canvas.DrawPart(INT_MIN, INT_MAX, tiny, Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+  s.canvas.TextRect(Rect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), INT_MIN, INT_MIN, "far away");
+  EXPECT_EQ(Changed(s.bitmap, kRed).size(), 0u);  // the brush filled the whole rectangle
 }
 
 TEST(CanvasLine, DottedPenAlternatesAndCarriesOnAlongAPolyline) {
