@@ -75,6 +75,7 @@ class TPen : public TGraphicsObject {
 class TBrush : public TGraphicsObject {
   HOST_CLASS(TBrush, TGraphicsObject)
   TColor Color() const { return color_; }
+  // Giving a clear brush a colour makes it solid, as in the classic library.
   void SetColor(TColor v);
   TBrushStyle Style() const { return style_; }
   void SetStyle(TBrushStyle v);
@@ -204,21 +205,25 @@ class TCanvas : public TPersistent {
 
   TPoint PenPos() const { return penPos_; }
   void MoveTo(Integer x, Integer y);
-  // Draws from the pen position to (x, y), leaving out the end point.
+  // Draws from the pen position to (x, y), leaving out the end point. A pen wider than
+  // one pixel is drawn solid and covers both ends.
   void LineTo(Integer x, Integer y);
-  // Frame with the pen and fill with the brush, covering x1..x2-1, y1..y2-1.
+  // Frame with the pen and fill with the brush, covering x1..x2-1, y1..y2-1; a wide
+  // pen's frame grows inwards.
   void Rectangle(Integer x1, Integer y1, Integer x2, Integer y2);
   void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
   void FillRect(const TRect& r);  // brush only
   void FrameRect(const TRect& r); // one-pixel frame in the brush colour
-  void Polyline(const std::vector<TPoint>& points);
+  void Polyline(const std::vector<TPoint>& points);  // the pen style's pattern runs on across corners
   void Polygon(const std::vector<TPoint>& points);  // filled with the brush, framed with the pen
+  // Inscribed in x1..x2-1, y1..y2-1; the frame is drawn solid whatever the pen style.
   void Ellipse(Integer x1, Integer y1, Integer x2, Integer y2);
   void Pixel(Integer x, Integer y, TColor c);
-  TColor PixelColor(Integer x, Integer y) const;
+  TColor PixelColor(Integer x, Integer y) const;  // clNone outside the clip rectangle
 
   // Text in the canvas font; the top-left of the text cell is at (x, y). The background
-  // is filled with the brush unless the brush style is bsClear.
+  // is filled with the brush unless the brush style is bsClear. Moves the pen position
+  // to the end of the text.
   void TextOut(Integer x, Integer y, const std::string& text);
   // As TextOut, clipped to r (the brush fills r first unless bsClear).
   void TextRect(const TRect& r, Integer x, Integer y, const std::string& text);
@@ -228,12 +233,15 @@ class TCanvas : public TPersistent {
   TTextMetrics TextMetrics();
   // Dotted frame drawn by inverting every other pixel; drawing it twice restores the picture.
   void DrawFocusRect(const TRect& r);
-  // Copies a bitmap with its top-left at (x, y).
+  // Copies a bitmap with its top-left at (x, y), skipping its TransparentPixel colour
+  // when it is Transparent. In all drawing of bitmaps, pixels with partial alpha are
+  // blended and fully transparent ones skipped.
   void Draw(Integer x, Integer y, const TBitmap& bitmap);
-  // Copies part of a bitmap; pixels equal to `transparent` are skipped when `useTransparent`.
+  // Copies part of a bitmap; pixels of the colour `transparent` (alpha not compared) are
+  // skipped when `useTransparent`.
   void DrawPart(Integer x, Integer y, const TBitmap& bitmap, const TRect& source, bool useTransparent = false,
                 std::uint32_t transparent = 0);
-  void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+  void StretchDraw(const TRect& dest, const TBitmap& bitmap);  // nearest pixel
 
  private:
   void PlotPen(Integer x, Integer y, std::uint32_t pixel, unsigned& dotPhase);
