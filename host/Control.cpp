@@ -37,6 +37,14 @@ void TControl::SetBounds(Integer aLeft, Integer aTop, Integer aWidth, Integer aH
 
 void TControl::BoundsChanged(bool) {}
 
+void TControl::SetName(const std::string& newName) {
+  const bool follow = controlStyle_.Contains(csSetCaption) && !ComponentState().Contains(csLoading) &&
+                      Name() == text_ &&
+                      !(Owner() && Owner()->ComponentState().Contains(csLoading));
+  TComponent::SetName(newName);
+  if (follow) SetText(newName);
+}
+
 TRect TControl::GetClientRect() const { return Rect(0, 0, width_, height_); }
 
 void TControl::SetClientWidth(Integer v) { SetWidth(width_ + v - ClientWidth()); }

@@ -67,6 +67,9 @@ class TControl : public TComponent {
   TPoint ClientToScreen(TPoint p) const;
   TPoint ScreenToClient(TPoint p) const;
 
+  // With csSetCaption the caption follows the name while the two are equal.
+  void SetName(const std::string& newName) override;
+
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
   bool HasParent() const override { return true; }
@@ -97,6 +100,9 @@ class TControl : public TComponent {
   TFont* Font() const { return font_.get(); }
   void SetFont(TFont* value) { font_->Assign(value); }
   bool ParentFont() const { return parentFont_; }
+  // Font and Color are stored in form files unless they follow the parent.
+  bool IsFontStored() const { return !parentFont_; }
+  bool IsColorStored() const { return !parentColor_; }
   void SetParentFont(bool value);
 
   TControlStyle ControlStyle() const { return controlStyle_; }

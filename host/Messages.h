@@ -45,7 +45,9 @@ constexpr Cardinal CM_ENABLEDCHANGED = CM_BASE + 3, CM_FONTCHANGED = CM_BASE + 5
                    CM_DIALOGKEY = CM_BASE + 10, CM_DIALOGCHAR = CM_BASE + 11, CM_FOCUSCHANGED = CM_BASE + 12,
                    CM_VISIBLECHANGED = CM_BASE + 14, CM_ENTER = CM_BASE + 15, CM_EXIT = CM_BASE + 16,
                    CM_DESIGNHITTEST = CM_BASE + 28, CM_TEXTCHANGED = CM_BASE + 18, CM_WANTSPECIALKEY = CM_BASE + 33,
-                   CM_CHILDKEY = CM_BASE + 35;
+                   CM_CHILDKEY = CM_BASE + 35,
+                   // A mouse press elsewhere (LParam: the control pressed) ends modes such as an open list.
+                   CM_CANCELMODE = CM_BASE + 4;
 
 // WM_SIZE kinds (WParam).
 constexpr NativeInt SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2;

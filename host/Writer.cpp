@@ -83,6 +83,8 @@ void TWriter::WriteProperties(TObject* obj, const std::string& prefix, int depth
   if (depth > 32) return;  // sub-objects that refer back to their owner
   for (const TPropInfo* prop : obj->ClassInfo().Properties()) {
     if (prop->Kind == TTypeKind::Class && !prop->IsReference) {
+      // A sub-object that is not stored (a font that follows the parent's) is left out whole.
+      if (!prop->IsStored(obj)) continue;
       if (TObject* sub = prop->GetObj(obj)) WriteProperties(sub, prefix + prop->Name + ".", depth + 1);
       continue;
     }
