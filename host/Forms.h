@@ -118,7 +118,6 @@ class TCustomForm : public TWinControl {
   TRect GetClientRect() const override;
   TRect WindowClientArea() const override;
   void SetParent(TWinControl* parent) override;
-  void PaintControl(TCanvas& canvas) override;
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -3,6 +3,7 @@
 //   formtool FILE            check FILE and print the canonical form
 //   formtool FILE -o OUT     check FILE and write the canonical form to OUT
 //   formtool --check FILE    check only
+//   formtool FILE --png OUT  render the form (shown and active, as on screen) to a PNG
 //
 // The first error is reported as FILE:LINE:COLUMN: message, with exit code 1.
 #include <cstdio>
@@ -12,24 +13,26 @@
 #include <string>
 
 #include "host/Filer.h"
+#include "host/Forms.h"
 #include "zelvant/Package.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: formtool [--check] FILE [-o OUT]\n";
+  std::cerr << "usage: formtool [--check] FILE [-o OUT] [--png OUT]\n";
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string input, output;
+  std::string input, output, png;
   bool checkOnly = false;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--check") checkOnly = true;
     else if (arg == "-o" && i + 1 < argc) output = argv[++i];
+    else if (arg == "--png" && i + 1 < argc) png = argv[++i];
     else if (!arg.empty() && arg[0] != '-' && input.empty()) input = arg;
     else return Usage();
   }
@@ -64,6 +67,22 @@ int main(int argc, char** argv) {
   if (checkOnly) {
     std::cout << input << ": ok\n";
     return 0;
+  }
+  if (!png.empty()) {
+    auto* form = dynamic_cast<host::TCustomForm*>(root.get());
+    if (!form) {
+      std::cerr << input << ": the root component is not a form\n";
+      return 1;
+    }
+    try {
+      form->Show();
+      form->SaveToPng(png);
+      form->Hide();
+    } catch (const host::Exception& e) {
+      std::cerr << png << ": " << e.Message() << "\n";
+      return 1;
+    }
+    if (output.empty()) return 0;
   }
   std::string canonical = host::WriteForm(root.get(), reader.RootClassName());
   if (output.empty()) {
