@@ -1,0 +1,242 @@
+// The designer interface: palette registration, property editors, component editors
+// and the designer a form in design mode reports to.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Filer.h"
+#include "Forms.h"
+
+namespace host {
+
+class EPropertyError : public Exception { using Exception::Exception; };
+
+// What the design-time code may ask of the form designer beyond the form's hook.
+class IDesigner : public IDesignerHook {
+ public:
+  // The components selected now, the one handed over last first.
+  virtual std::vector<TPersistent*> GetSelections() const = 0;
+};
+
+HOST_ENUM(TPropertyAttribute, paValueList, paSubProperties, paDialog, paMultiSelect, paAutoUpdate, paSortList,
+          paReadOnly, paRevertable)
+using TPropertyAttributes = TSet<TPropertyAttribute>;
+
+// Edits one published property of the selected components (the first one decides
+// what is shown; setting writes to all of them).
+class TPropertyEditor : public TObject {
+ public:
+  TPropertyEditor(IDesigner* designer, std::vector<TPersistent*> components, const TPropInfo* prop);
+  ~TPropertyEditor() override = default;
+
+  virtual void Activate() {}
+  virtual bool AllEqual();
+  virtual void Edit() {}
+  virtual TPropertyAttributes GetAttributes() { return TPropertyAttributes{paRevertable}; }
+  virtual std::string GetName() const { return prop_->Name; }
+  virtual std::string GetValue() { return "(unknown)"; }
+  virtual void GetValues(const std::function<void(const std::string&)>& proc) { (void)proc; }
+  virtual void Initialize() {}
+  virtual void SetValue(const std::string& value) { (void)value; }
+
+  Integer PropCount() const { return static_cast<Integer>(components_.size()); }
+  // EListError outside the selection.
+  TPersistent* GetComponent(Integer index) const;
+  IDesigner* Designer() const { return designer_; }
+  const TPropInfo* PropInfo() const { return prop_; }
+
+  // Ordinal value of the first component: integers, enumerations, set bits, and for
+  // class properties the object's identity (see GetObjectValue).
+  std::int64_t GetOrdValue() const;
+  void SetOrdValue(std::int64_t value);
+  TObject* GetObjectValue() const;
+  template <class T> T* GetObjectValueAs() const { return As<T>(GetObjectValue()); }
+  std::string GetStrValue() const;
+  void SetStrValue(const std::string& value);
+  // Tells the designer that the edited form changed.
+  void Modified();
+
+ private:
+  IDesigner* designer_;
+  std::vector<TPersistent*> components_;
+  const TPropInfo* prop_;
+};
+
+class TOrdinalProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  bool AllEqual() override;
+};
+
+// Decimal text; a value outside the property's range or not a number raises.
+class TIntegerProperty : public TOrdinalProperty {
+ public:
+  using TOrdinalProperty::TOrdinalProperty;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paRevertable}; }
+  std::string GetValue() override;
+  void SetValue(const std::string& value) override;
+};
+
+class TEnumProperty : public TOrdinalProperty {
+ public:
+  using TOrdinalProperty::TOrdinalProperty;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paValueList, paSortList, paRevertable}; }
+  std::string GetValue() override;
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
+  void SetValue(const std::string& value) override;
+};
+
+class TSetProperty : public TOrdinalProperty {
+ public:
+  using TOrdinalProperty::TOrdinalProperty;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paSubProperties, paReadOnly, paRevertable}; }
+  std::string GetValue() override;
+};
+
+class TStringProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paRevertable}; }
+  std::string GetValue() override { return GetStrValue(); }
+  void SetValue(const std::string& value) override { SetStrValue(value); }
+};
+
+// Sub-objects: shown as "(TClassName)" and expanded into their own properties.
+class TClassProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paSubProperties, paReadOnly}; }
+  std::string GetValue() override;
+};
+
+// References to other components of the form, by name.
+class TComponentProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paValueList, paSortList, paRevertable}; }
+  std::string GetValue() override;
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
+  void SetValue(const std::string& value) override;
+};
+
+// Events: the name of the handler, a published method of the form.
+class TMethodProperty : public TPropertyEditor {
+ public:
+  using TPropertyEditor::TPropertyEditor;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paValueList, paSortList}; }
+  std::string GetValue() override;
+  void SetValue(const std::string& value) override;
+};
+
+// The type a property editor is registered for.
+struct TTypeInfoRef {
+  TTypeKind Kind = TTypeKind::Integer;
+  const TClassInfo* Class = nullptr;  // class properties: this class or a descendant
+  const TEnumInfo* Enum = nullptr;    // enumerations and sets
+};
+
+template <class T>
+TTypeInfoRef TypeInfo() {
+  if constexpr (std::is_same_v<T, bool> || HostEnum<T>) return {TTypeKind::Enumeration, nullptr, &EnumInfoOf<T>()};
+  else if constexpr (IsTSet<T>::value) return {TTypeKind::Set, nullptr, &EnumInfoOf<typename IsTSet<T>::Element>()};
+  else if constexpr (std::is_integral_v<T>) return {TTypeKind::Integer, nullptr, nullptr};
+  else if constexpr (std::is_same_v<T, std::string>) return {TTypeKind::String, nullptr, nullptr};
+  else return {TTypeKind::Class, &T::StaticClassInfo(), nullptr};
+}
+
+using TPropertyEditorClass =
+    std::function<std::unique_ptr<TPropertyEditor>(IDesigner*, std::vector<TPersistent*>, const TPropInfo*)>;
+template <class E>
+TPropertyEditorClass PropertyEditorClass() {
+  return [](IDesigner* d, std::vector<TPersistent*> c, const TPropInfo* p) -> std::unique_ptr<TPropertyEditor> {
+    return std::make_unique<E>(d, std::move(c), p);
+  };
+}
+
+// componentClass nullptr: any class; propertyName empty: any property of the type.
+// The most specific registration wins (a name over none, a class over none, a closer
+// property class over a farther one), then the later one.
+void RegisterPropertyEditor(TTypeInfoRef propertyType, const TClassInfo* componentClass,
+                            const std::string& propertyName, TPropertyEditorClass editorClass);
+// The editor the Object Inspector would use for a property of the selection (the
+// first component's class decides); nullptr when the property does not exist.
+std::unique_ptr<TPropertyEditor> GetPropertyEditor(IDesigner* designer, std::vector<TPersistent*> components,
+                                                   const std::string& propertyName);
+
+// Verbs on a component; Edit (a double click in the designer) carries out verb 0.
+class TComponentEditor : public TObject {
+ public:
+  TComponentEditor(TComponent* component, IDesigner* designer) : component_(component), designer_(designer) {}
+  ~TComponentEditor() override = default;
+  virtual void Edit();
+  virtual void ExecuteVerb(Integer index) { (void)index; }
+  virtual std::string GetVerb(Integer index) { (void)index; return std::string(); }
+  virtual Integer GetVerbCount() { return 0; }
+  virtual void Copy() {}
+  TComponent* Component() const { return component_; }
+  IDesigner* Designer() const { return designer_; }
+
+ private:
+  TComponent* component_;
+  IDesigner* designer_;
+};
+
+using TComponentEditorClass = std::function<std::unique_ptr<TComponentEditor>(TComponent*, IDesigner*)>;
+template <class E>
+TComponentEditorClass ComponentEditorClass() {
+  return [](TComponent* c, IDesigner* d) -> std::unique_ptr<TComponentEditor> { return std::make_unique<E>(c, d); };
+}
+
+// A component editor registered for a class serves its descendants too.
+void RegisterComponentEditor(const TClassInfo& componentClass, TComponentEditorClass editorClass);
+std::unique_ptr<TComponentEditor> GetComponentEditor(TComponent* component, IDesigner* designer);
+
+// The palette: pages of component classes, in registration order.
+void RegisterComponents(const std::string& page, std::initializer_list<const TClassInfo*> classes);
+std::vector<std::string> PalettePages();
+std::vector<const TClassInfo*> PaletteClasses(const std::string& page);
+// Forgets every registration (palette, property and component editors); for tests and
+// for unloading a design package.
+void ClearDesignRegistrations();
+
+// A form designer without a screen: it puts its form in design mode, selects what is
+// clicked, moves what is dragged, and counts the modification notices.
+class TFormDesigner : public IDesigner {
+ public:
+  // The form goes into design mode; components created in it afterwards (a form file
+  // read with LoadForm, or components created in code) are designed too.
+  explicit TFormDesigner(TCustomForm* form);
+  ~TFormDesigner() override;
+
+  TCustomForm* Form() const { return form_; }
+  // Reads a form file into the designed form.
+  void LoadForm(const std::string& text, const TReadOptions& options = {});
+
+  void Modified() override { ++modified_; }
+  bool IsDesignMsg(TControl* sender, TMessage& message) override;
+  void Notification(TPersistent* component, TOperation operation) override;
+  void SelectComponent(TPersistent* instance) override;
+  TComponent* GetRoot() const override { return form_; }
+  std::vector<TPersistent*> GetSelections() const override { return selection_; }
+
+  Integer ModifiedCount() const { return modified_; }
+  void ResetModified() { modified_ = 0; }
+  // Every component handed over through SelectComponent or chosen by a click, in order.
+  const std::vector<TPersistent*>& SelectLog() const { return selectLog_; }
+  TPersistent* Selected() const { return selection_.empty() ? nullptr : selection_.front(); }
+
+ private:
+  TCustomForm* form_;
+  Integer modified_ = 0;
+  std::vector<TPersistent*> selection_;
+  std::vector<TPersistent*> selectLog_;
+  TControl* dragging_ = nullptr;  // pressed in the designer, moved by the mouse
+  TPoint dragFrom_;
+  bool dragged_ = false;
+  bool controlHasMouse_ = false;  // the last press went to the control itself
+};
+
+}  // namespace host
