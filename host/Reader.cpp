@@ -272,6 +272,11 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
       needSetter(static_cast<bool>(prop.SetObj));
       std::string target = t.Text;
       parser_.Next();
+      // A component of another component is named by its owner's name, a dot and its own.
+      while (parser_.Token().Is('.')) {
+        parser_.Next();
+        target += "." + parser_.ExpectIdent();
+      }
       if (SameText(target, "nil")) prop.SetObj(obj, nullptr);
       else fixups_.push_back(Fixup{obj, &prop, target, what, line, column});
       return;
@@ -299,7 +304,16 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
 
 void TReader::ResolveFixups() {
   for (const Fixup& f : fixups_) {
-    TComponent* target = SameText(root_->Name(), f.Target) ? root_ : root_->FindComponent(f.Target);
+    TComponent* target = root_;
+    size_t start = 0;
+    if (!SameText(root_->Name(), f.Target)) {
+      while (target && start <= f.Target.size()) {
+        size_t dot = f.Target.find('.', start);
+        if (dot == std::string::npos) dot = f.Target.size();
+        target = target->FindComponent(std::string_view(f.Target).substr(start, dot - start));
+        start = dot + 1;
+      }
+    }
     if (!target) FailAt(f.Line, f.Column, f.What, "Component " + f.Target + " not found");
     if (!target->InheritsFrom(*f.Prop->PropClass())) FailAt(f.Line, f.Column, f.What, "Invalid property value " + f.Target);
     try {

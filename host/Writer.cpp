@@ -98,9 +98,13 @@ void TWriter::WriteProperties(TObject* obj, const std::string& prefix, int depth
   }
 }
 
+// The names from the root's component down to c, joined by dots (a component of a
+// component of the form is "Owner.Name").
 std::string TWriter::ReferenceName(TComponent* c) const {
-  if (c == root_ || c->Owner() == root_ || !c->Owner() || c->Owner()->Name().empty()) return c->Name();
-  return c->Owner()->Name() + "." + c->Name();
+  if (c == root_) return c->Name();
+  std::string path = c->Name();
+  for (TComponent* o = c->Owner(); o && o != root_ && !o->Name().empty(); o = o->Owner()) path = o->Name() + "." + path;
+  return path;
 }
 
 void TWriter::WritePublished(TObject* obj, const TPropInfo& prop, const std::string& prefix) {

@@ -1,0 +1,65 @@
+#include "WizardFixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace zelvant_test {
+
+using namespace host;
+
+bool TRecordingDesigner::IsDesignMsg(TControl*, TMessage& message) {
+  const bool mouse = message.Msg >= WM_LBUTTONDOWN && message.Msg <= WM_MBUTTONUP;
+  if (mouse) ++mouseTaken;
+  return mouse;
+}
+
+Wizard::Wizard(bool designing, int clientWidth, int clientHeight) {
+  form = new TForm(nullptr);
+  form->SetName("WizardForm");
+  if (designing) {
+    designer = std::make_unique<TRecordingDesigner>(form);
+    form->SetDesigning(true);
+    form->SetDesigner(designer.get());
+  }
+  form->SetBounds(100, 100, 600, 450);
+  form->SetClientWidth(clientWidth);
+  form->SetClientHeight(clientHeight);
+  z = new zelvant::TZelvant(form);
+  z->SetName("Zelvant1");
+  z->SetParent(form);
+}
+
+Wizard::~Wizard() { delete form; }
+
+void Wizard::Dress() {
+  struct Row {
+    zelvant::TButtonData* data;
+    const char* text;
+    bool show;
+  } rows[] = {{z->BtnHelp(), "&Help", false},         {z->BtnWizardOK(), "&OK", false},
+              {z->BtnFinish(), "&Finish", true},      {z->BtnDialogOK(), "&OK", true},
+              {z->BtnChangeWizard(), "&Wizard", true}, {z->BtnChangeDialog(), "&Dialog", true},
+              {z->BtnCancel(), "&Cancel", true},      {z->BtnNext(), "&Next", true},
+              {z->BtnBack(), "&Back", true}};
+  for (const Row& r : rows) {
+    r.data->SetText(r.text);
+    r.data->SetEnabled(true);
+    r.data->SetShow(r.show);
+  }
+  z->BtnNext()->SetLayout(blGlyphRight);
+}
+
+LanguageDir::LanguageDir(const std::string& iniText) {
+  char pattern[] = "/tmp/zelvant-lang-XXXXXX";
+  dir_ = ::mkdtemp(pattern);
+  if (!iniText.empty()) std::ofstream(dir_ + "/Zelv.ini") << iniText;
+  zelvant::TZelvant::SetLanguageDirectory(dir_);
+}
+
+LanguageDir::~LanguageDir() {
+  zelvant::TZelvant::SetLanguageDirectory("");
+  std::filesystem::remove_all(dir_);
+}
+
+}  // namespace zelvant_test

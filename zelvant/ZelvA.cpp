@@ -1,0 +1,311 @@
+// TZelvant: construction, language file, loading, page count, page names and caption.
+#include "ZelvA.h"
+
+#include "host/ClassBuilder.h"
+#include "host/IniFiles.h"
+#include "zelvant/Resources.h"
+
+namespace zelvant {
+
+using namespace host;
+
+HOST_PUBLISHED(TDesignButton) {}
+
+HOST_PUBLISHED(TZelvant) {
+  P.Property("NumPages", &TZelvant::NumPages, &TZelvant::SetNumPages);
+  P.Property("OnPageChange", &TZelvant::OnPageChange);
+  P.Property("OnCanPageChange", &TZelvant::OnCanPageChange);
+  P.Property("OnHelpClick", &TZelvant::OnHelpClick);
+  P.Property("OnAskPageChange", &TZelvant::OnAskPageChange);
+  P.Property("OnCancelClick", &TZelvant::OnCancelClick);
+  P.Property("CaptionDialog", &TZelvant::CaptionDialog, &TZelvant::SetCaptionDialog);
+  P.Property("CaptionWizard", &TZelvant::CaptionWizard, &TZelvant::SetCaptionWizard);
+  P.Property("ButtonWidth", &TZelvant::ButtonWidth, &TZelvant::SetButtonWidth);
+  P.Property("ButtonHeight", &TZelvant::ButtonHeight, &TZelvant::SetButtonHeight);
+  P.Property("ShowGlyph", &TZelvant::ShowGlyph, &TZelvant::setshowglyph);
+  P.Property("RememberPage", &TZelvant::RememberPage, &TZelvant::RememberPage);
+  P.Property("PageNames", &TZelvant::PageNames, &TZelvant::setpagenames);
+  P.Property("BtnHelp", &TZelvant::BtnHelp);
+  P.Property("BtnWizardOK", &TZelvant::BtnWizardOK);
+  P.Property("BtnFinish", &TZelvant::BtnFinish);
+  P.Property("BtnDialogOK", &TZelvant::BtnDialogOK);
+  P.Property("BtnChangeWizard", &TZelvant::BtnChangeWizard);
+  P.Property("BtnChangeDialog", &TZelvant::BtnChangeDialog);
+  P.Property("BtnCancel", &TZelvant::BtnCancel);
+  P.Property("BtnNext", &TZelvant::BtnNext);
+  P.Property("BtnBack", &TZelvant::BtnBack);
+  P.Property("WayList", &TZelvant::WayList);
+  P.Property("WayListEnabled", &TZelvant::WayListEnabled, &TZelvant::SetWayListEnabled);
+  P.Property("StartPage", &TZelvant::StartPage, &TZelvant::SetStartPage);
+  P.Property("ShowPageNames", &TZelvant::ShowPageNames, &TZelvant::setshowpagenames);
+  P.Property("BLWizard", &TZelvant::BLWizard);
+  P.Property("BLDialog", &TZelvant::BLDialog);
+  P.Property("Font", &TControl::Font, &TControl::SetFont);
+  P.Property("ButtonStyle", &TZelvant::ButtonStyle, &TZelvant::SetButtonStyle);
+  P.Property("Align", &TControl::Align, &TControl::SetAlign).SetDefault(alClient);
+  P.Property("Page", &TZelvant::Page, &TZelvant::setPage);
+  P.Property("Seperator", &TZelvant::Seperator, &TZelvant::SetSeparator);
+  P.Property("SetFormProperties", &TZelvant::SetFormProperties, &TZelvant::SetFormProperties);
+  P.Property("UseHistory", &TZelvant::UseHistory, &TZelvant::UseHistory);
+  P.Property("SetFormCaption", &TZelvant::SetFormCaption, &TZelvant::SetFormCaption);
+  P.Property("Style", &TZelvant::Style, &TZelvant::SetStyle);
+  P.Property("TabSpaceX", &TZelvant::TabSpaceX, &TZelvant::SetTabSpaceX);
+  P.Property("TabSpaceY", &TZelvant::TabSpaceY, &TZelvant::SetTabSpaceY);
+  P.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).SetDefault(false);
+  P.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).SetDefault(-1);
+}
+
+namespace {
+
+std::string& LanguageDirectory() {
+  static std::string dir;
+  return dir;
+}
+
+// A caption format that does not take two integers is shown as it stands rather than
+// failing in the middle of a page change.
+std::string WizardCaption(const std::string& format, Integer page, Integer numPages) {
+  try {
+    return Format(format, {static_cast<long long>(page), static_cast<long long>(numPages)});
+  } catch (const EConvertError&) {
+    return format;
+  }
+}
+
+struct LanguageRow {
+  TButtonData* (TZelvant::*role)() const;
+  const char* resource;
+  const char* key;
+  const char* text;
+  bool show;
+};
+
+}  // namespace
+
+void TZelvant::SetLanguageDirectory(const std::string& dir) { LanguageDirectory() = dir; }
+
+std::string TZelvant::LanguageFileName() {
+  std::string dir = LanguageDirectory().empty() ? ExtractFilePath(ProgramPath()) : LanguageDirectory();
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir + "Zelv.ini";
+}
+
+TZelvant::TZelvant(TComponent* AOwner) : TCustomControl(AOwner) {
+  FLayoutButtons = false;
+  SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
+  SetAlign(alClient);
+  SetTabStop(false);
+  // The wizard paints in its form's colour; controls on it that follow their parent's
+  // colour must see the same.
+  SetParentColor(true);
+
+  auto makeButton = [this](auto* button, const char* name, void (TZelvant::*click)(TObject*), bool clickable) {
+    button->SetName(name);
+    button->SetParent(this);
+    button->SetTag(-1);
+    button->OnClick = TNotifyEvent(this, click);
+    if (clickable) button->SetDesigning(false);
+    return button;
+  };
+  FChangeButton = makeButton(new TDesignButton(this), "ChangeButton", &TZelvant::Changeclick, true);
+  FHelpButton = makeButton(new TDesignButton(this), "HelpButton", &TZelvant::HelpClick, true);
+  FCancelButton = makeButton(new TBitBtn(this), "CancelButton", &TZelvant::CancelClick, false);
+  FCancelButton->SetCancel(true);
+  FBackButton = makeButton(new TDesignButton(this), "BackButton", &TZelvant::Backclick, true);
+  FBackButton->OnMouseUp = TMouseEvent(this, &TZelvant::BackRightDown);
+  FNextButton = makeButton(new TDesignButton(this), "NextButton", &TZelvant::Nextclick, true);
+  FNextButton->SetEnabled(true);
+  FNextButton->OnMouseUp = TMouseEvent(this, &TZelvant::NextRightDown);
+  FOKButton = makeButton(new TBitBtn(this), "OKButton", &TZelvant::OKClick, false);
+  for (TBitBtn* b : BarButtons()) b->SetWidth(90);
+
+  FBtnHelp = std::make_unique<TButtonData>(this);
+  FBtnWizardOK = std::make_unique<TButtonData>(this);
+  FBtnFinish = std::make_unique<TButtonData>(this);
+  FBtnDialogOK = std::make_unique<TButtonData>(this);
+  FBtnChangeWizard = std::make_unique<TButtonData>(this);
+  FBtnChangeDialog = std::make_unique<TButtonData>(this);
+  FBtnCancel = std::make_unique<TButtonData>(this);
+  FBtnNext = std::make_unique<TButtonData>(this);
+  FBtnBack = std::make_unique<TButtonData>(this);
+
+  if (ComponentState().Contains(csDesigning)) ReadLanguageFile();
+
+  SetFormProperties = true;
+  FPageNames = std::make_unique<TStringList>(std::initializer_list<std::string>{"Dialog"});
+  FWayList = std::make_unique<TPageList>();
+  FWayListEnabled = false;
+  FShowPageNames = false;
+  UseHistory = true;
+  SetFormCaption = true;
+  FTabSpaceX = 16;
+  FTabSpaceY = 8;
+  FHistory = std::make_unique<TIntegerList>();
+  FStartPage = 1;
+  FBLWizard = std::make_unique<TIntegerList>(std::initializer_list<Integer>{1, 2, 8, 3, 4, 5, 6});
+  FBLDialog = std::make_unique<TIntegerList>(std::initializer_list<Integer>{1, 2, 8, 3, 6});
+
+  if (TForm* form = Form()) {
+    FDialogWidth = FWizardWidth = form->Width();
+    FDialogHeight = FWizardHeight = form->Height();
+  }
+  SetNumPages(2);
+  SetButtonWidth(90);
+  SetButtonHeight(FOKButton->Height());
+  SetCaption();
+  if (ComponentState().Contains(csDesigning)) FLayoutButtons = true;
+}
+
+TZelvant::~TZelvant() {
+  FPageNames.reset();
+  FWayList.reset();
+  FHistory.reset();
+  FBtnHelp.reset();
+  FBtnWizardOK.reset();
+  FBtnFinish.reset();
+  FBtnDialogOK.reset();
+  FBtnChangeWizard.reset();
+  FBtnChangeDialog.reset();
+  FBtnCancel.reset();
+  FBtnNext.reset();
+  FBtnBack.reset();
+  FBLWizard.reset();
+  FBLDialog.reset();
+  FTabLines.reset();
+}
+
+TForm* TZelvant::Form() const { return As<TForm>(Owner()); }
+
+void TZelvant::ReadLanguageFile() {
+  TIniFile ini(LanguageFileName());
+  const std::string language = ini.ReadString("Option", "Language", "english");
+  static const LanguageRow rows[] = {
+      {&TZelvant::BtnHelp, "HELP", "Help", "&Help", false},
+      {&TZelvant::BtnWizardOK, "ZELVANTOK", "ZelvantOK", "&OK", false},
+      {&TZelvant::BtnFinish, "FINISH", "Finish", "&Finish", true},
+      {&TZelvant::BtnDialogOK, "DIALOGOK", "DialogOK", "&OK", true},
+      {&TZelvant::BtnChangeWizard, "CHANGEZELVANT", "ChangeZelvant", "&Wizard", true},
+      {&TZelvant::BtnChangeDialog, "CHANGEDIALOG", "ChangeDialog", "&Dialog", true},
+      {&TZelvant::BtnCancel, "CANCEL", "Cancel", "&Cancel", true},
+      {&TZelvant::BtnNext, "ARROWR", "Next", "&Next", true},
+      {&TZelvant::BtnBack, "ARROWL", "Back", "&Back", true},
+  };
+  for (const LanguageRow& row : rows) {
+    TButtonData* data = (this->*row.role)();
+    if (auto glyph = LoadBitmap(PackageModule(), row.resource)) data->SetGlyph(glyph.get());
+    data->SetText(ini.ReadString(language, row.key, row.text));
+    data->SetEnabled(true);
+    data->SetShow(row.show);
+  }
+  FBtnNext->SetLayout(blGlyphRight);
+  FCaptionWizard = ini.ReadString(language, "CaptionWizard", "Wizard - Page %d of %d");
+  FCaptionDialog = ini.ReadString(language, "CaptionDialog", "Dialog");
+}
+
+void TZelvant::Loaded() {
+  if (SetFormProperties) {
+    if (TForm* form = Form()) {
+      form->SetPosition(poScreenCenter);
+      form->SetBorderStyle(bsDialog);
+      form->SetScaled(false);
+    }
+  }
+  TCustomControl::Loaded();
+}
+
+void TZelvant::CallOnComponents(TMethodCache<AMethod1>& method, Integer value) {
+  TComponent* form = Owner();
+  if (!form) return;
+  for (Integer i = form->ComponentCount() - 1; i >= 0; --i) {
+    // A call may free components of the form (an embedded form given back).
+    if (i >= form->ComponentCount()) continue;
+    TComponent* c = form->Components(i);
+    if (const auto* m = method.Find(c->ClassInfo())) m->Call(c, value);
+  }
+}
+
+void TZelvant::SetNumPages(Integer Value) {
+  if (Value > 0) {
+    if (Value > FNumPages) {
+      for (Integer p = FNumPages + 1; p <= Value; ++p) FPageNames->Add("Page " + IntToStr(p));
+    } else {
+      // Names edited beyond the count may already be gone: never delete past the list.
+      for (Integer i = std::min(FNumPages, FPageNames->Count() - 1); i >= Value + 1; --i) FPageNames->Delete(i);
+    }
+    CallOnComponents(FSetNumApos, Value + 1);
+    FNumPages = Value;
+    if (FPage != 0) {
+      SetCaption();
+      ShowButtons();
+    }
+    if (FWayListEnabled) {
+      if (FPage > FWayList->Count) setPage(FWayList->Count);
+    } else if (FPage > FNumPages) {
+      setPage(FNumPages);
+    }
+  }
+  if (FStyle == asTabbed) {
+    inittabsinline();
+    Repaint();
+  }
+}
+
+void TZelvant::setpagenames(TStringList* Value) {
+  if (Value && Value != FPageNames.get()) FPageNames->Assign(Value);
+}
+
+void TZelvant::SetCaption() {
+  if (!SetFormCaption) return;
+  TForm* form = Form();
+  if (!form) return;
+  const Integer r = RealPage();
+  std::string text;
+  if (FShowPageNames)
+    text = r >= 0 && r < FPageNames->Count() ? FPageNames->Get(r) : std::string();
+  else if (r != 0)
+    text = WizardCaption(FCaptionWizard, FPage, FNumPages);
+  else
+    text = FCaptionDialog;
+  form->SetCaption(text);
+}
+
+void TZelvant::SetCaptionWizard(const std::string& Value) {
+  FCaptionWizard = Value;
+  SetCaption();
+}
+
+void TZelvant::SetCaptionDialog(const std::string& Value) {
+  FCaptionDialog = Value;
+  if (FPage == 0)
+    if (TForm* form = Form()) form->SetCaption(Value);
+}
+
+void TZelvant::SetStartPage(Integer Value) {
+  FStartPage = Value;
+  if (FHistory->Count == 0 || !UseHistory) FRememberedPage = Value;
+}
+
+void TZelvant::SetWayListEnabled(bool Value) {
+  FWayListEnabled = Value;
+  zelvupdate();
+}
+
+void TZelvant::setshowpagenames(bool Value) {
+  FShowPageNames = Value;
+  SetCaption();
+}
+
+void TZelvant::SetSeparator(bool Value) {
+  if (Value == FSeperator) return;
+  FSeperator = Value;
+  Invalidate();
+}
+
+void TZelvant::zelvupdate() {
+  if (FStyle == asTabbed) inittabsinline();
+  // An edited or newly enabled way list may no longer hold the position: take its last row.
+  setPage(FWayListEnabled && FPage > FWayList->Count ? FWayList->Count : FPage);
+  Repaint();
+}
+
+}  // namespace zelvant

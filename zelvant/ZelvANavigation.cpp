@@ -1,0 +1,220 @@
+// TZelvant navigation: the one page change, the bar's click handlers, jumps, history,
+// modal execution, arrow keys and design-time paging.
+#include "ZelvA.h"
+
+#include "zelvant/ZelvC.h"
+
+namespace zelvant {
+
+using namespace host;
+
+Integer TZelvant::GetRealPage(Integer APage) const {
+  if (!FWayListEnabled || APage == 0) return APage;
+  return FWayList->GetNumber(APage - 1);
+}
+
+void TZelvant::CheckPosition(Integer position, Integer realPage) const {
+  if (realPage < -1 || realPage > FNumPages)
+    throw EListError(position == realPage ? "Page " + IntToStr(realPage) + " is outside 0 to " + IntToStr(FNumPages)
+                                          : "Way list position " + IntToStr(position) + " shows page " +
+                                                IntToStr(realPage) + ", outside 0 to " + IntToStr(FNumPages));
+}
+
+void TZelvant::setPage(Integer Value) {
+  Integer toPage = Value;
+  const bool reading = ComponentState().Contains(csReading);
+  FCanChange = true;
+  if (OnCanPageChange && !reading) FCanChange = OnCanPageChange(this, FPage, toPage);
+  if (FCanChange) {
+    // A position the way list does not hold, or one showing a page that does not
+    // exist, is refused before anything changes.
+    if (FWayListEnabled && toPage > FWayList->Count)
+      throw EListError("Way list position " + IntToStr(toPage) + " is outside 1 to " + IntToStr(FWayList->Count));
+    const Integer r = FWayListEnabled && toPage > 0 ? FWayList->GetNumber(toPage - 1) : toPage;
+    CheckPosition(toPage, r);
+    if (r == -1) {
+      if (TForm* form = Form()) form->SetModalResult(mrOk);
+    } else {
+      const Integer old = FPage;
+      FPage = toPage;
+      SetCaption();
+      if (Owner()) {
+        FTrackSize = false;
+        if (r == 0 && old != 0) myresize(FDialogWidth, FDialogHeight);
+        if (r != 0 && old == 0) myresize(FWizardWidth, FWizardHeight);
+        FTrackSize = true;
+        CallOnComponents(FSetNewPosition, r);
+      }
+      FLayoutButtons = false;
+      FBtnBack->SetEnabled((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1));
+      if (!FWayListEnabled)
+        FBtnNext->SetEnabled(r != FNumPages);
+      else if (FPage > 0)
+        FBtnNext->SetEnabled(FWayList->GetGotoPage(FPage - 1) != gpFinish);
+      FLayoutButtons = true;
+      ShowButtons();
+      if (FStyle == asTabbed) painttabs();
+      if ((FPage != old || FPage == 0) && OnPageChange && !reading) OnPageChange(this, FPage);
+      if (!ComponentState().Contains(csDesigning) && FStyle == asWizard) SelectFirst();
+    }
+  }
+  if (ComponentState().Contains(csDesigning))
+    if (TCustomForm* form = GetParentForm(this))
+      if (IDesignerHook* designer = form->Designer()) designer->Modified();
+}
+
+Integer TZelvant::getjumppage() {
+  Integer target = -1;
+  if (TComponent* form = Owner()) {
+    for (TComponent* c : form->ComponentList()) {
+      auto* radio = dynamic_cast<TAJumpRadioBtn*>(c);
+      if (!radio || radio->HeldInDesignMode() || !radio->Enabled() || !radio->Checked()) continue;
+      target = radio->JumpMode == jmAbsolut ? radio->JumpPage : FPage + radio->JumpPage;
+      if (target != -1) break;
+    }
+  }
+  return target == -1 ? FPage + 1 : target;
+}
+
+void TZelvant::PushHistory(Integer position) { FHistory->Add(position); }
+
+void TZelvant::Nextclick(TObject*) {
+  const bool designing = ComponentState().Contains(csDesigning);
+  if (designing) UpdateDesigner();
+  const Integer cur = FPage;
+  Integer t;
+  if (FWayListEnabled && cur > 0) {
+    const Integer g = FWayList->GetGotoPage(cur - 1);
+    if (g == gpNext) {
+      t = getjumppage();
+    } else if (g == gpFinish) {
+      t = -1;
+    } else if (g == gpAsk) {
+      t = cur + 1;
+      if (OnAskPageChange) OnAskPageChange(this, cur, t);
+    } else {
+      t = g;
+    }
+  } else if (FWayListEnabled) {
+    // The dialog page has no way-list row: go on as a "Next" row would.
+    t = getjumppage();
+  } else {
+    t = cur < FNumPages ? getjumppage() : -1;
+  }
+  const bool pushed = t != cur && t != -1 && UseHistory;
+  if (pushed) PushHistory(cur);
+  try {
+    setPage(t);
+  } catch (...) {
+    if (pushed) FHistory->Del(FHistory->Count - 1);
+    throw;
+  }
+  if (!FCanChange && pushed) FHistory->Del(FHistory->Count - 1);
+  if (designing) Deselect();
+}
+
+void TZelvant::Backclick(TObject*) {
+  const bool designing = ComponentState().Contains(csDesigning);
+  if (designing) UpdateDesigner();
+  if (UseHistory) {
+    if (FHistory->Count > 0) {
+      const Integer p = FHistory->GetInteger(FHistory->Count - 1);
+      FHistory->Del(FHistory->Count - 1);
+      try {
+        setPage(p);
+      } catch (...) {
+        PushHistory(p);
+        throw;
+      }
+      if (!FCanChange || FPage != p) PushHistory(p);
+    }
+  } else if (FPage > 1) {
+    setPage(FPage - 1);
+  }
+  if (designing) Deselect();
+}
+
+void TZelvant::Changeclick(TObject*) {
+  const bool designing = ComponentState().Contains(csDesigning);
+  if (designing) UpdateDesigner();
+  if (FPage > 0) {
+    FRememberedPage = FPage;
+    setPage(0);
+  } else if (RememberPage) {
+    setPage(FRememberedPage);
+  } else {
+    FHistory->Clear();
+    setPage(FStartPage);
+  }
+  if (designing) Deselect();
+}
+
+void TZelvant::OKClick(TObject*) { setPage(-1); }
+
+void TZelvant::CancelClick(TObject*) {
+  bool ok = true;
+  if (OnCancelClick) ok = OnCancelClick(this, FPage);
+  if (ok)
+    if (TForm* form = Form()) form->SetModalResult(mrCancel);
+}
+
+void TZelvant::HelpClick(TObject*) {
+  if (OnHelpClick) OnHelpClick(this, FPage);
+  if (ComponentState().Contains(csDesigning)) Deselect();
+}
+
+void TZelvant::Jump(Integer APage) {
+  const bool pushed = UseHistory;
+  if (pushed) PushHistory(FPage);
+  try {
+    setPage(APage);
+  } catch (...) {
+    if (pushed) FHistory->Del(FHistory->Count - 1);
+    throw;
+  }
+}
+
+void TZelvant::JumpRel(Integer Delta) { Jump(FPage + Delta); }
+
+void TZelvant::ClearHistory() {
+  FHistory->Clear();
+  FBtnBack->SetEnabled(false);
+  ShowButtons();
+}
+
+Integer TZelvant::Execute(Integer APage) {
+  setPage(APage);
+  ClearHistory();
+  TForm* form = Form();
+  if (!form) return mrNone;
+  form->ShowModal();
+  return form->ModalResult();
+}
+
+void TZelvant::KeyDown(Word& Key, TShiftState Shift) {
+  if (Key == VK_LEFT && FPage > 1) {
+    setPage(FPage - 1);
+    Key = 0;
+  } else if (Key == VK_RIGHT && FPage < FNumPages) {
+    setPage(FPage + 1);
+    Key = 0;
+  }
+  if (Key != 0) TCustomControl::KeyDown(Key, Shift);
+}
+
+void TZelvant::WMGetDlgCode(TWMGetDlgCode& Message) { Message.Result = DLGC_WANTARROWS; }
+
+void TZelvant::NextRightDown(TObject*, TMouseButton Button, TShiftState, Integer, Integer) {
+  if (!ComponentState().Contains(csDesigning) || Button != mbRight) return;
+  if (FPage < FNumPages) setPage(FPage + 1);
+  UpdateDesigner();
+}
+
+void TZelvant::BackRightDown(TObject*, TMouseButton Button, TShiftState, Integer, Integer) {
+  if (!ComponentState().Contains(csDesigning) || Button != mbRight) return;
+  // Position -1 would finish the designed form: paging back stops at the dialog page.
+  if (FPage > 0) setPage(FPage - 1);
+  UpdateDesigner();
+}
+
+}  // namespace zelvant

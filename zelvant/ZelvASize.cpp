@@ -1,0 +1,113 @@
+// TZelvant's stored sizes and history, the form's two sizes, and the designer notice.
+#include "ZelvA.h"
+
+namespace zelvant {
+
+using namespace host;
+
+namespace {
+
+void PutInt32(TStream& s, Integer v) {
+  const auto u = static_cast<std::uint32_t>(v);
+  const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                             static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+  s.WriteBuffer(b, 4);
+}
+
+Integer GetInt32(const std::uint8_t* b) {
+  return static_cast<Integer>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                              static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
+}
+
+constexpr std::int64_t kFormSizeBytes = 16;
+
+}  // namespace
+
+void TZelvant::DefineProperties(TFiler& Filer) {
+  TCustomControl::DefineProperties(Filer);
+  Filer.DefineProperty(
+      "HistoryNumPages", [this](TReader& r) { FHistory->ReadNum(r); }, [this](TWriter& w) { FHistory->WriteNum(w); },
+      true);
+  Filer.DefineBinaryProperty(
+      "HistoryData", [this](TStream& s) { FHistory->ReadBinaryData(s); },
+      [this](TStream& s) { FHistory->WriteBinaryData(s); }, FHistory->Count > 0);
+  Filer.DefineBinaryProperty(
+      "FormSize", [this](TStream& s) { ReadSize(s); }, [this](TStream& s) { WriteSize(s); }, true);
+}
+
+void TZelvant::WriteSize(TStream& Stream) {
+  PutInt32(Stream, FWizardHeight);
+  PutInt32(Stream, FWizardWidth);
+  PutInt32(Stream, FDialogHeight);
+  PutInt32(Stream, FDialogWidth);
+}
+
+void TZelvant::ReadSize(TStream& Stream) {
+  // All four sizes or none: a payload of another length keeps the sizes held before.
+  if (Stream.Size() - Stream.Position() != kFormSizeBytes)
+    throw EReadError("FormSize must hold 16 bytes, not " + IntToStr(Stream.Size() - Stream.Position()));
+  std::uint8_t b[kFormSizeBytes];
+  Stream.ReadBuffer(b, kFormSizeBytes);
+  FWizardHeight = GetInt32(b);
+  FWizardWidth = GetInt32(b + 4);
+  FDialogHeight = GetInt32(b + 8);
+  FDialogWidth = GetInt32(b + 12);
+  if ((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1)) FBtnBack->SetEnabled(true);
+}
+
+void TZelvant::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!FTrackSize || !ComponentState().Contains(csDesigning) || !FHistory) return;
+  if (TForm* form = Form()) {
+    if (FPage == 0) {
+      FDialogWidth = form->Width();
+      FDialogHeight = form->Height();
+    } else {
+      FWizardWidth = form->Width();
+      FWizardHeight = form->Height();
+    }
+  }
+}
+
+void TZelvant::myresize(Integer AWidth, Integer AHeight) {
+  if (Align() != alClient) return;
+  TForm* form = Form();
+  if (!form) return;
+  form->SetBounds(form->Left() + form->Width() / 2 - AWidth / 2, form->Top() + form->Height() / 2 - AHeight / 2, AWidth,
+                  AHeight);
+}
+
+void TZelvant::setWizardHeight(Integer Value) {
+  FWizardHeight = Value;
+  setPage(FPage);
+}
+
+void TZelvant::setWizardWidth(Integer Value) {
+  FWizardWidth = Value;
+  setPage(FPage);
+}
+
+void TZelvant::setDialogHeight(Integer Value) {
+  FDialogHeight = Value;
+  setPage(FPage);
+}
+
+void TZelvant::setDialogWidth(Integer Value) {
+  FDialogWidth = Value;
+  setPage(FPage);
+}
+
+void TZelvant::UpdateDesigner() {
+  if (TForm* form = Form())
+    if (IDesignerHook* designer = form->Designer()) designer->SelectComponent(this);
+}
+
+void TZelvant::WMSize(TWMSize& Message) {
+  TCustomControl::WMSize(Message);
+  if (!FHistory) return;  // still being constructed
+  ShowButtons();
+  if (FStyle == asTabbed) inittabsinline();
+  Message.Result = 0;
+}
+
+}  // namespace zelvant

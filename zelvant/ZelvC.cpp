@@ -1,0 +1,307 @@
+// The page-aware control family: binding, recording positions, taking a page's
+// state, parents per presentation, and the members' own additions.
+#include "ZelvC.h"
+
+#include "host/ClassBuilder.h"
+#include "host/Dialogs.h"
+
+namespace zelvant {
+
+using namespace host;
+
+// ---------------------------------------------------------------------------
+// The shared design
+
+template <class Host>
+TPageAware<Host>::TPageAware(TComponent* AOwner) : Host(AOwner), FAposList(new TAposList) {
+  // A control made without an owner has no form to find a wizard on: it stays unbound.
+  if (!AOwner) return;
+  TForm* form = As<TForm>(AOwner);
+  for (TComponent* c : form->ComponentList()) {
+    if (auto* z = dynamic_cast<TZelvant*>(c)) {
+      FZelvant = z;
+      break;
+    }
+  }
+  if (!FZelvant) {
+    MessageDlg("No Zelvant on Form!", mtError, {mbOK}, 0);
+    return;
+  }
+  Watch(FZelvant);
+  FAposList->SetNumApos(FZelvant->NumPages() + 1);
+  const Integer r = FZelvant->RealPage();
+  if (r >= 0 && r < FAposList->Count) FAposList->Record(r).Show = 1;
+  FAktPage = r;
+}
+
+template <class Host>
+TPageAware<Host>::~TPageAware() {
+  delete FAposList;
+  FAposList = nullptr;
+}
+
+template <class Host>
+void TPageAware<Host>::Watch(TComponent* c) {
+  if (c && c != this) this->FreeNotification(c);
+}
+
+// The wizard and the parents named for the two presentations are references this
+// control does not own: it forgets them when they are destroyed before it.
+template <class Host>
+void TPageAware<Host>::Notification(TComponent* AComponent, TOperation Operation) {
+  Host::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FZelvant) FZelvant = nullptr;
+  if (AComponent == FParentInDialog) FParentInDialog = nullptr;
+  if (AComponent == FParentInWizard) FParentInWizard = nullptr;
+}
+
+template <class Host>
+bool TPageAware<Host>::ShownOn(Integer page) const {
+  return FAposList && page >= 0 && page < FAposList->Count && page < FAposList->List.Count() &&
+         FAposList->Record(page).Show == 1;
+}
+
+template <class Host>
+void TPageAware<Host>::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  Host::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (!FRecordPos || this->ControlState().Contains(csCreating) || !FZelvant || !FAposList) return;
+  const Integer r = FZelvant->RealPage();
+  if (r != FAktPage || r < 0 || r >= FAposList->List.Count()) return;
+  TAPos& entry = FAposList->Record(r);
+  if (this->Left() != kParkedLeft) entry.Left = this->Left();
+  entry.Top = this->Top();
+}
+
+template <class Host>
+void TPageAware<Host>::SetNewPosition(Integer Page) {
+  FRecordPos = false;
+  FAktPage = Page;
+  // A page the list does not hold (an unbound control the wizard never sized) hides it.
+  if (ShownOn(Page)) {
+    const TAPos entry = FAposList->GetApos(Page);
+    TWinControl* wanted = Page == 0 ? FParentInDialog : FParentInWizard;
+    if (wanted && wanted != this->Parent()) SetParent(wanted);
+    if (entry.Left != this->Left()) this->SetLeft(entry.Left);
+    if (entry.Top != this->Top()) this->SetTop(entry.Top);
+    if (FAAlign != alNone && FAAlign != this->Align()) this->SetAlign(FAAlign);
+    if (!this->Enabled()) this->SetEnabled(true);
+    if (!this->Visible()) this->SetVisible(true);
+  } else {
+    if (FAAlign != alNone) this->SetAlign(alNone);
+    this->SetVisible(false);
+    this->SetEnabled(false);
+    this->SetLeft(kParkedLeft);
+  }
+  FRecordPos = true;
+}
+
+template <class Host>
+void TPageAware<Host>::SetNumApos(Integer Value) {
+  FAposList->SetNumApos(Value);
+}
+
+template <class Host>
+void TPageAware<Host>::SetParent(TWinControl* AParent) {
+  Host::SetParent(AParent);
+  if (!FZelvant || this->ComponentState().Contains(csDestroying)) return;
+  if (FZelvant->Page() == 0) {
+    FParentInDialog = AParent;
+    if (!FParentInWizard) FParentInWizard = FZelvant;
+  } else {
+    FParentInWizard = AParent;
+    if (!FParentInDialog) FParentInDialog = FZelvant;
+  }
+  Watch(AParent);
+}
+
+template <class Host>
+void TPageAware<Host>::SetParentInDialog(TWinControl* Value) {
+  if (static_cast<const void*>(Value) == static_cast<const void*>(this) || !Value || Value == FParentInDialog || !FZelvant) return;
+  Watch(Value);
+  if (FZelvant->Page() == 0) SetParent(Value);
+  else FParentInDialog = Value;
+}
+
+template <class Host>
+void TPageAware<Host>::SetParentInWizard(TWinControl* Value) {
+  if (static_cast<const void*>(Value) == static_cast<const void*>(this) || !Value || Value == FParentInWizard || !FZelvant) return;
+  Watch(Value);
+  if (FZelvant->Page() != 0) SetParent(Value);
+  else FParentInWizard = Value;
+}
+
+template <class Host>
+void TPageAware<Host>::SetAAlign(TAlign Value) {
+  FAAlign = Value;
+  if (FZelvant && ShownOn(FZelvant->RealPage())) this->SetAlign(FAAlign);
+}
+
+template class TPageAware<TCustomControl>;
+template class TPageAware<TGroupBox>;
+template class TPageAware<TPanel>;
+template class TPageAware<TPageControl>;
+template class TPageAware<TImage>;
+template class TPageAware<TBitBtn>;
+template class TPageAware<TRadioButton>;
+
+namespace {
+
+// The members every page-aware control publishes, after those of its host class.
+template <class T>
+void PublishPageAware(TClassBuilder<T>& P) {
+  P.Property("ParentInDialog", &T::GetParentInDialog, &T::SetParentInDialog);
+  P.Property("ParentInWizard", &T::GetParentInWizard, &T::SetParentInWizard);
+  P.Property("ShowContainer", &T::ShowContainer);
+  P.Property("Align", &TControl::Align, &TControl::SetAlign).SetDefault(alNone);
+  P.Property("AAlign", &T::AAlign, &T::SetAAlign);
+  P.Method("SetNewPosition", &T::SetNewPosition);
+  P.Method("SetNumApos", &T::SetNumApos);
+  P.Field("FZelvant", &T::FZelvant);
+  P.Field("FAposList", &T::FAposList);
+}
+
+template <class T>
+void PublishJump(TClassBuilder<T>& P) {
+  PublishPageAware(P);
+  P.Property("JumpPage", &T::JumpPage, &T::JumpPage);
+  P.Property("JumpMode", &T::JumpMode, &T::JumpMode);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The members
+
+HOST_PUBLISHED(TABox) {
+  P.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).SetDefault(-1);
+  P.Property("Visible", &TControl::Visible, &TControl::SetVisible).SetDefault(true);
+  PublishPageAware(P);
+}
+
+TABox::TABox(TComponent* AOwner) : TPageAware(AOwner) {
+  SetControlStyle((ControlStyle() + TControlStyle{csAcceptsControls}) - TControlStyle{csOpaque});
+  SetTabStop(false);
+  SetTabOrder(0);
+  FRecordPos = false;  // the default size is no move to record
+  SetWidth(50);
+  SetHeight(50);
+  FRecordPos = true;
+}
+
+void TABox::Paint() {
+  TCustomControl::Paint();
+  if (!ComponentState().Contains(csDesigning)) return;
+  TCanvas& c = Canvas();
+  c.Pen().SetStyle(psDot);
+  c.Pen().SetColor(clBlack);
+  c.Brush().SetStyle(bsClear);
+  c.Rectangle(0, 0, Width(), Height());
+}
+
+HOST_PUBLISHED(TAGroupBox) { PublishPageAware(P); }
+TAGroupBox::TAGroupBox(TComponent* AOwner) : TPageAware(AOwner) { SetTabStop(false); }
+
+HOST_PUBLISHED(TAPanel) { PublishPageAware(P); }
+
+HOST_PUBLISHED(TAPageControl) { PublishPageAware(P); }
+TAPageControl::TAPageControl(TComponent* AOwner) : TPageAware(AOwner) { SetTabStop(false); }
+
+HOST_PUBLISHED(TAImage) { PublishPageAware(P); }
+
+HOST_PUBLISHED(TAJumpBitBtn) { PublishJump(P); }
+
+void TAJumpBitBtn::Click() {
+  TBitBtn::Click();
+  if (FZelvant) FZelvant->Jump(Target());
+}
+
+HOST_PUBLISHED(TAJumpRadioBtn) { PublishJump(P); }
+TAJumpRadioBtn::TAJumpRadioBtn(TComponent* AOwner) : TJumpControl(AOwner) {
+  const bool record = FRecordPos;
+  FRecordPos = false;
+  SetWidth(140);
+  FRecordPos = record;
+}
+
+// ---------------------------------------------------------------------------
+// TAForm
+
+HOST_PUBLISHED(TAForm) {
+  P.Property("FormCreate", &TAForm::FormCreate, &TAForm::FormCreate);
+  P.Property("OnGetForm", &TAForm::OnGetForm);
+  P.Property("OnFreeForm", &TAForm::OnFreeForm);
+  P.Property("OnEnter", &TWinControl::OnEnter);
+  P.Property("OnExit", &TWinControl::OnExit);
+}
+
+TAForm::TAForm(TComponent* AOwner) : TABox(AOwner) {}
+
+TAForm::~TAForm() { FreeForm(); }
+
+void TAForm::FreeForm() {
+  if (!FForm) return;
+  TForm* form = FForm;
+  if (OnFreeForm) OnFreeForm(this, form);
+  // The handler may have freed it already (then Notification cleared FForm).
+  if (FForm == form) {
+    FForm = nullptr;
+    RemoveFreeNotification(form);
+    delete form;
+  }
+}
+
+void TAForm::Embed(bool hideFirst) {
+  if (!FForm) return;
+  FreeNotification(FForm);
+  if (hideFirst) FForm->SetVisible(false);
+  FForm->SetBorderStyle(bsNone);
+  FForm->SetWindowState(wsMaximized);
+  FForm->SetParent(this);
+  FForm->SetVisible(true);
+}
+
+void TAForm::SetNewPosition(Integer Page) {
+  if (ShownOn(Page)) {
+    if (!FForm && OnGetForm) {
+      FForm = OnGetForm();
+      Embed(true);
+    }
+  } else if (FormCreate == fcOnDemandFree) {
+    FreeForm();
+  }
+  TABox::SetNewPosition(Page);
+}
+
+void TAForm::Loaded() {
+  TABox::Loaded();
+  // A form obtained while the owner form was still being read is kept: asking again
+  // would orphan it.
+  if (FormCreate == fcOnCreate && !FForm && OnGetForm) {
+    FForm = OnGetForm();
+    Embed(false);
+  }
+}
+
+void TAForm::SetName(const std::string& Value) {
+  TABox::SetName(Value);
+  Repaint();
+}
+
+void TAForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TABox::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FForm) FForm = nullptr;
+}
+
+void TAForm::Paint() {
+  TABox::Paint();
+  if (!ComponentState().Contains(csDesigning)) return;
+  TCanvas& c = Canvas();
+  c.Pen().SetStyle(psSolid);
+  c.Brush().SetStyle(bsClear);
+  c.Rectangle(0, 0, Width(), Height());
+  c.Font().Assign(Font());
+  c.TextOut(Width() / 2 - c.TextWidth(Name()) / 2, Height() / 2 - c.TextHeight(Name()) / 2, Name());
+}
+
+}  // namespace zelvant

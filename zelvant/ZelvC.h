@@ -1,0 +1,162 @@
+// Page-aware controls: each remembers per real page whether it is shown and where,
+// and places, shows or hides itself when the wizard announces a page. The jump
+// controls steer navigation; TAForm embeds a form supplied by the application.
+#pragma once
+
+#include <string>
+
+#include "host/Buttons.h"
+#include "host/ComCtrls.h"
+#include "host/ExtCtrls.h"
+#include "host/Forms.h"
+#include "host/StdCtrls.h"
+#include "zelvant/ZelvA.h"
+#include "zelvant/ZelvL.h"
+
+namespace zelvant {
+
+HOST_ENUM(TJumpMode, jmAbsolut, jmRelativ)
+HOST_ENUM(TFormCreate, fcOnCreate, fcOnDemand, fcOnDemandFree)
+
+constexpr Integer kParkedLeft = 20000;  // Left of a control hidden on the page shown
+
+// The design every page-aware control shares, added on top of its host class.
+template <class Host>
+class TPageAware : public Host {
+ public:
+  // The host class stands for this layer in the class information.
+  using inherited = Host;
+
+  explicit TPageAware(host::TComponent* AOwner);
+  ~TPageAware() override;
+
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  void SetParent(host::TWinControl* AParent) override;
+  virtual void SetNewPosition(Integer Page);
+  void SetNumApos(Integer Value);
+
+  host::TWinControl* GetParentInDialog() const { return FParentInDialog; }
+  void SetParentInDialog(host::TWinControl* Value);
+  host::TWinControl* GetParentInWizard() const { return FParentInWizard; }
+  void SetParentInWizard(host::TWinControl* Value);
+  host::TAlign AAlign() const { return FAAlign; }
+  void SetAAlign(host::TAlign Value);
+  TAposList* ShowContainer() const { return FAposList; }
+  TZelvant* Zelvant() const { return FZelvant; }
+  Integer AktPage() const { return FAktPage; }
+
+ protected:
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+  bool ShownOn(Integer page) const;
+
+  host::TWinControl* FParentInDialog = nullptr;
+  host::TWinControl* FParentInWizard = nullptr;
+  bool FRecordPos = true;
+  host::TAlign FAAlign = host::alNone;
+  Integer FAktPage = 0;
+
+ public:
+  // Published fields, found by name by the design-time editors.
+  TZelvant* FZelvant = nullptr;
+  TAposList* FAposList = nullptr;
+
+ private:
+  void Watch(host::TComponent* c);
+};
+
+class TABox : public TPageAware<host::TCustomControl> {
+  HOST_CLASS(TABox, host::TCustomControl)
+  explicit TABox(host::TComponent* AOwner);
+
+ protected:
+  void Paint() override;
+};
+
+class TAGroupBox : public TPageAware<host::TGroupBox> {
+  HOST_CLASS(TAGroupBox, host::TGroupBox)
+  explicit TAGroupBox(host::TComponent* AOwner);
+};
+
+class TAPanel : public TPageAware<host::TPanel> {
+  HOST_CLASS(TAPanel, host::TPanel)
+  using TPageAware::TPageAware;
+};
+
+class TAPageControl : public TPageAware<host::TPageControl> {
+  HOST_CLASS(TAPageControl, host::TPageControl)
+  explicit TAPageControl(host::TComponent* AOwner);
+};
+
+class TAImage : public TPageAware<host::TImage> {
+  HOST_CLASS(TAImage, host::TImage)
+  using TPageAware::TPageAware;
+};
+
+// The part both jump controls add: a target and the switch that makes them usable
+// while their form is designed.
+template <class Host>
+class TJumpControl : public TPageAware<Host> {
+ public:
+  using inherited = Host;
+  using TPageAware<Host>::TPageAware;
+  Integer JumpPage = 0;
+  TJumpMode JumpMode = jmAbsolut;
+  bool ButtonMode() const { return FButtonMode; }
+  // False makes the control act at design time as at run time; True returns it.
+  void SetButtonMode(bool Value) {
+    FButtonMode = Value;
+    this->SetDesigning(Value);
+  }
+  // Held in the designer's design state, so that it neither acts nor counts.
+  bool HeldInDesignMode() const { return FButtonMode && this->ComponentState().Contains(host::csDesigning); }
+  // The position this control leads to, or -1 when it is not bound.
+  Integer Target() const {
+    if (!this->FZelvant) return -1;
+    return JumpMode == jmAbsolut ? JumpPage : this->FZelvant->Page() + JumpPage;
+  }
+
+ private:
+  bool FButtonMode = true;
+};
+
+class TAJumpBitBtn : public TJumpControl<host::TBitBtn> {
+  HOST_CLASS(TAJumpBitBtn, host::TBitBtn)
+  using TJumpControl::TJumpControl;
+  void Click() override;
+};
+
+class TAJumpRadioBtn : public TJumpControl<host::TRadioButton> {
+  HOST_CLASS(TAJumpRadioBtn, host::TRadioButton)
+  explicit TAJumpRadioBtn(host::TComponent* AOwner);
+};
+
+class TAForm;
+// Returns the form to embed (the container frees it later), or nullptr.
+using TGetFormEvent = host::TEvent<host::TForm*()>;
+using TFreeFormEvent = host::TEvent<void(TAForm* sender, host::TForm* form)>;
+
+class TAForm : public TABox {
+  HOST_CLASS(TAForm, TABox)
+  explicit TAForm(host::TComponent* AOwner);
+  ~TAForm() override;
+
+  void SetNewPosition(Integer Page) override;
+  void SetName(const std::string& Value) override;
+  host::TForm* Form() const { return FForm; }
+
+  TGetFormEvent OnGetForm;
+  TFreeFormEvent OnFreeForm;
+  TFormCreate FormCreate = fcOnCreate;
+
+ protected:
+  void Loaded() override;
+  void Paint() override;
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+
+ private:
+  void Embed(bool hideFirst);
+  void FreeForm();
+  host::TForm* FForm = nullptr;
+};
+
+}  // namespace zelvant
