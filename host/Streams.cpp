@@ -106,6 +106,20 @@ std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   return static_cast<std::int64_t>(std::ftell(file_));
 }
 
+void WriteInt32LE(TStream& stream, std::int32_t value) {
+  const auto u = static_cast<std::uint32_t>(value);
+  const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                             static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+  stream.WriteBuffer(b, 4);
+}
+
+std::int32_t ReadInt32LE(TStream& stream) {
+  std::uint8_t b[4];
+  stream.ReadBuffer(b, 4);
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+                                   static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
+}
+
 std::string ReadTextFile(const std::string& fileName) {
   TMemoryStream m;
   m.LoadFromFile(fileName);

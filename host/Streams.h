@@ -68,6 +68,10 @@ class TFileStream : public TStream {
   std::FILE* file_ = nullptr;
 };
 
+// Signed 32-bit integers stored little-endian, as the stored binary properties hold them.
+void WriteInt32LE(TStream& stream, std::int32_t value);
+std::int32_t ReadInt32LE(TStream& stream);  // raises EReadError when fewer than 4 bytes remain
+
 // Whole-file helpers; a missing file raises EFOpenError.
 std::string ReadTextFile(const std::string& fileName);
 void WriteTextFile(const std::string& fileName, const std::string& text);

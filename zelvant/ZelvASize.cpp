@@ -7,18 +7,6 @@ using namespace host;
 
 namespace {
 
-void PutInt32(TStream& s, Integer v) {
-  const auto u = static_cast<std::uint32_t>(v);
-  const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                             static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-  s.WriteBuffer(b, 4);
-}
-
-Integer GetInt32(const std::uint8_t* b) {
-  return static_cast<Integer>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                              static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
-}
-
 constexpr std::int64_t kFormSizeBytes = 16;
 
 }  // namespace
@@ -36,22 +24,20 @@ void TZelvant::DefineProperties(TFiler& Filer) {
 }
 
 void TZelvant::WriteSize(TStream& Stream) {
-  PutInt32(Stream, FWizardHeight);
-  PutInt32(Stream, FWizardWidth);
-  PutInt32(Stream, FDialogHeight);
-  PutInt32(Stream, FDialogWidth);
+  WriteInt32LE(Stream, FWizardHeight);
+  WriteInt32LE(Stream, FWizardWidth);
+  WriteInt32LE(Stream, FDialogHeight);
+  WriteInt32LE(Stream, FDialogWidth);
 }
 
 void TZelvant::ReadSize(TStream& Stream) {
   // All four sizes or none: a payload of another length keeps the sizes held before.
   if (Stream.Size() - Stream.Position() != kFormSizeBytes)
     throw EReadError("FormSize must hold 16 bytes, not " + IntToStr(Stream.Size() - Stream.Position()));
-  std::uint8_t b[kFormSizeBytes];
-  Stream.ReadBuffer(b, kFormSizeBytes);
-  FWizardHeight = GetInt32(b);
-  FWizardWidth = GetInt32(b + 4);
-  FDialogHeight = GetInt32(b + 8);
-  FDialogWidth = GetInt32(b + 12);
+  FWizardHeight = ReadInt32LE(Stream);
+  FWizardWidth = ReadInt32LE(Stream);
+  FDialogHeight = ReadInt32LE(Stream);
+  FDialogWidth = ReadInt32LE(Stream);
   if ((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1)) FBtnBack->SetEnabled(true);
 }
 

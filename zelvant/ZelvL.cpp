@@ -17,24 +17,13 @@ HOST_PUBLISHED(TIntegerList) {}
 
 namespace {
 
-void PutInt32(TStream& stream, Integer value) {
-  auto u = static_cast<std::uint32_t>(value);
-  const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                 static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-  stream.WriteBuffer(bytes, 4);
-}
-
-// Reads `count` little-endian 32-bit values; a short payload raises the read error.
+// Reads N little-endian 32-bit values; a short payload raises the read error before
+// anything is kept.
 template <size_t N>
 std::array<Integer, N> GetInt32s(TStream& stream) {
-  std::uint8_t bytes[4 * N];
-  stream.ReadBuffer(bytes, sizeof bytes);
+  if (stream.Remaining() < static_cast<std::int64_t>(4 * N)) throw EReadError("Stream read error");
   std::array<Integer, N> values{};
-  for (size_t i = 0; i < N; ++i) {
-    const std::uint8_t* b = bytes + 4 * i;
-    values[i] = static_cast<Integer>(static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-                                     static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
-  }
+  for (Integer& v : values) v = ReadInt32LE(stream);
   return values;
 }
 
@@ -122,8 +111,8 @@ void TPageList::ReadBinaryData(TStream& stream) {
 
 void TPageList::WriteBinaryData(TStream& stream) {
   for (Integer i = 0; i < Count; ++i) {
-    PutInt32(stream, GetNumber(i));
-    PutInt32(stream, GetGotoPage(i));
+    WriteInt32LE(stream, GetNumber(i));
+    WriteInt32LE(stream, GetGotoPage(i));
   }
 }
 
@@ -191,9 +180,9 @@ void TAposList::ReadBinaryData(TStream& stream) {
 void TAposList::WriteBinaryData(TStream& stream) {
   for (Integer i = 0; i < Count; ++i) {
     const TAPos& p = Record(i);
-    PutInt32(stream, p.Left);
-    PutInt32(stream, p.Top);
-    PutInt32(stream, p.Show);
+    WriteInt32LE(stream, p.Left);
+    WriteInt32LE(stream, p.Top);
+    WriteInt32LE(stream, p.Show);
   }
 }
 
@@ -261,7 +250,7 @@ void TIntegerList::ReadBinaryData(TStream& stream) {
 }
 
 void TIntegerList::WriteBinaryData(TStream& stream) {
-  for (Integer i = 0; i < Count; ++i) PutInt32(stream, GetInteger(i));
+  for (Integer i = 0; i < Count; ++i) WriteInt32LE(stream, GetInteger(i));
 }
 
 }  // namespace zelvant
