@@ -39,8 +39,11 @@ void TCustomForm::HandleMouse(TMouseInput kind, TMouseButton button, TShiftState
         if (button == mbLeft && CloseBoxRect().Contains(wp)) Close();
         return;
       }
-      if (focused_ && target != focused_) focused_->Perform(CM_CANCELMODE, 0, reinterpret_cast<NativeInt>(target));
-      if (!target->Showing()) return;  // the press closed what was under it
+      if (focused_ && target != focused_) {
+        // The press may end a mode (an open list) and free what was under the mouse.
+        focused_->Perform(CM_CANCELMODE, 0, reinterpret_cast<NativeInt>(target));
+        if (!capture_ && !(target = InputTarget(wp))) return;
+      }
       capture_ = target;
       const Cardinal msg = button == mbLeft ? WM_LBUTTONDOWN : button == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
       SendMouse(target, msg, keys | flag, wp);

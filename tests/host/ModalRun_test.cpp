@@ -1,0 +1,155 @@
+// Modal runs with scripted input: Enter presses the default button, Escape the cancel
+// button, clicks by name path, and the end of the input ending the run with mrNone.
+#include <gtest/gtest.h>
+
+#include "host/Backend.h"
+#include "host/Dialogs.h"
+#include "host/StdCtrls.h"
+
+using namespace host;
+
+namespace {
+
+THeadlessBackend& Input() { return *Application->Headless(); }
+
+struct Dialog : ::testing::Test {
+  TForm form{nullptr};
+  TButton* ok = new TButton(&form);
+  TButton* cancel = new TButton(&form);
+  TButton* other = new TButton(&form);
+  std::vector<std::string> clicks;
+  Dialog() {
+    Input().Clear();
+    form.SetName("Dlg");
+    ok->SetName("OK");
+    cancel->SetName("Cancel");
+    other->SetName("Other");
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    for (TButton* b : {other, ok, cancel}) {
+      b->SetParent(&form);
+      b->OnClick = [this, b](TObject*) { clicks.push_back(b->Name()); };
+    }
+    ok->SetLeft(80);
+    cancel->SetLeft(160);
+  }
+  ~Dialog() override { Input().Clear(); }
+};
+
+TEST_F(Dialog, EnterPressesTheDefaultButtonWhenTheFocusIsNotOnAButton) {
+  // The focus starts on "Other", itself a button: Enter presses the focused button.
+  Input().PressKey(VK_RETURN);
+  EXPECT_EQ(form.ShowModal(), mrNone);  // Other has no modal result; then the input ran dry
+  EXPECT_EQ(clicks, std::vector<std::string>{"Other"});
+  EXPECT_FALSE(form.Visible());
+  clicks.clear();
+  other->SetTabStop(false);
+  ok->SetTabStop(false);
+  cancel->SetTabStop(false);
+  form.SetActiveControl(nullptr);  // no tab stops: the focus stays on the form
+  Input().PressKey(VK_RETURN);
+  Input().PressKey(VK_ESCAPE);  // never reached: the run ends at Enter
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(clicks, std::vector<std::string>{"OK"});
+  EXPECT_EQ(Input().Pending(), 5u);  // Enter's character and release, and all of Escape
+}
+
+TEST_F(Dialog, EscapePressesTheCancelButton) {
+  Input().PressKey(VK_ESCAPE);
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(clicks, std::vector<std::string>{"Cancel"});
+  EXPECT_EQ(form.ModalResult(), mrCancel);
+}
+
+TEST_F(Dialog, EscapeWithoutACancelButtonDoesNothing) {
+  cancel->SetCancel(false);
+  Input().PressKey(VK_ESCAPE);
+  EXPECT_EQ(form.ShowModal(), mrNone);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(Dialog, TabThenSpacePressesTheNextButton) {
+  Input().PressKey(VK_TAB);  // Other -> OK (tab order follows creation)
+  Input().PressKey(VK_TAB);  // -> Cancel
+  Input().PressKey(VK_SPACE);
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST_F(Dialog, AClickByNamePathPressesTheButtonAndEndsTheRun) {
+  Input().ClickControl("Dlg.OK");
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  Input().ClickControl("Cancel");
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  Input().ClickControl("Missing");
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(Dialog, AccelCharactersPressTheirButtons) {
+  other->SetCaption("&Retry");
+  other->SetModalResult(mrRetry);
+  Input().PressKey('R', TShiftState{ssAlt});
+  EXPECT_EQ(form.ShowModal(), mrRetry);
+}
+
+TEST_F(Dialog, CloseQueryCanRefuseToEndTheRun) {
+  int asked = 0;
+  form.OnCloseQuery = [&](TObject*, bool& can) { can = ++asked > 1; };
+  Input().PressKey(VK_ESCAPE);
+  Input().PressKey(VK_ESCAPE);
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(asked, 2);
+}
+
+TEST_F(Dialog, ShowModalOnAVisibleFormRaises) {
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+  form.Hide();
+}
+
+TEST(MessageDlg, TheDefaultFormAnswersWithTheButtonPressed) {
+  Input().Clear();
+  Input().PressKey(VK_ESCAPE);
+  EXPECT_EQ(MessageDlg("Do you want to reduce the number of pages?", mtWarning, {mbYes, mbCancel}, 0), mrCancel);
+  Input().PressKey(VK_RETURN);
+  EXPECT_EQ(MessageDlg("Sure?", mtConfirmation, mbYesNo, 0), mrYes);
+  Input().ClickControl("No");
+  EXPECT_EQ(MessageDlg("Sure?", mtConfirmation, mbYesNo, 0), mrNo);
+  EXPECT_EQ(MessageDlg("Nobody answers", mtError, {mbOK}, 0), mrNone);
+}
+
+TEST(MessageDlg, TheMessageFormHoldsTheTextAndOneButtonPerMember) {
+  std::unique_ptr<TForm> form(CreateMessageDialog("No Zelvant on Form!", mtError, mbYesNoCancel));
+  EXPECT_EQ(form->Caption(), "Error");
+  EXPECT_EQ(As<TLabel>(form->FindComponent("Message"))->Caption(), "No Zelvant on Form!");
+  auto* yes = As<TButton>(form->FindComponent("Yes"));
+  auto* no = As<TButton>(form->FindComponent("No"));
+  auto* cancel = As<TButton>(form->FindComponent("Cancel"));
+  EXPECT_TRUE(yes->Default());
+  EXPECT_TRUE(cancel->Cancel());
+  EXPECT_FALSE(no->Cancel());
+  EXPECT_EQ(no->ModalResult(), mrNo);
+  // Buttons in one row, left to right, inside the client area.
+  EXPECT_LT(yes->Left(), no->Left());
+  EXPECT_LT(no->Left(), cancel->Left());
+  EXPECT_EQ(yes->Top(), cancel->Top());
+  EXPECT_LE(cancel->Left() + cancel->Width(), form->ClientWidth());
+  EXPECT_LE(cancel->Top() + cancel->Height(), form->ClientHeight());
+}
+
+TEST(MessageDlg, AReplacedHandlerIsAskedInstead) {
+  std::string seen;
+  SetMessageDlgHandler([&](const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, Integer) {
+    seen = msg + (type == mtWarning ? " warning" : "") + (buttons == TMsgDlgButtons{mbYes, mbCancel} ? " yes/cancel" : "");
+    return mrYes;
+  });
+  EXPECT_EQ(MessageDlg("Reduce?", mtWarning, {mbYes, mbCancel}, 0), mrYes);
+  EXPECT_EQ(seen, "Reduce? warning yes/cancel");
+  SetMessageDlgHandler(nullptr);
+  Input().Clear();
+  EXPECT_EQ(MessageDlg("Back to the form", mtInformation, {mbOK}, 0), mrNone);
+}
+
+}  // namespace
