@@ -59,6 +59,7 @@ class TPageControl : public TWinControl {
   TTabChangingEvent OnChanging;
 
   void PaintControl(TCanvas& canvas) override;
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
  protected:
   void AlignControls(TControl* aControl, TRect& rect) override;

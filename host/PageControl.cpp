@@ -145,7 +145,16 @@ void TPageControl::ShowActive() {
   if (!activePage_) return;
   Realign();
   activePage_->SetVisible(true);
-  activePage_->BringToFront();
+}
+
+void TPageControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  // Sheets are stored in page order, which is what reading them back rebuilds.
+  for (TTabSheet* p : pages_)
+    if (p->Owner() == root) proc(p);
+  for (TControl* c : GraphicChildren())
+    if (c->Owner() == root) proc(c);
+  for (TWinControl* w : WinChildren())
+    if (w->Owner() == root && !dynamic_cast<TTabSheet*>(w)) proc(w);
 }
 
 Integer TPageControl::ActivePageIndex() const {

@@ -5,6 +5,7 @@
 #include "host/Buttons.h"
 #include "host/ComCtrls.h"
 #include "host/ExtCtrls.h"
+#include "host/Filer.h"
 #include "host/StdCtrls.h"
 
 using namespace host;
@@ -310,6 +311,31 @@ TEST(CaptionFollowsName, WhileTheyAreEqual) {
   b->SetCaption("OK");
   b->SetName("Button2");
   EXPECT_EQ(b->Caption(), "OK");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PageControlFiles, SheetsAreWrittenInPageOrderWhicheverIsActive) {
+  TForm form(nullptr);
+  auto* pc = new TPageControl(&form);
+  pc->SetName("Pages");
+  pc->SetParent(&form);
+  for (const char* name : {"A", "B", "C"}) {
+    auto* s = new TTabSheet(&form);
+    s->SetName(name);
+    s->SetParent(pc);
+  }
+  pc->SetActivePageIndex(2);
+  As<TTabSheet>(form.FindComponent("A"))->SetPageIndex(1);  // B, A, C
+  const std::string text = WriteForm(&form, "TForm");
+  EXPECT_LT(text.find("object B"), text.find("object A"));
+  EXPECT_LT(text.find("object A"), text.find("object C"));
+  std::unique_ptr<TComponent> back(ReadForm(text));
+  auto* pages = As<TPageControl>(back->FindComponent("Pages"));
+  EXPECT_EQ(pages->Pages(0)->Name(), "B");
+  EXPECT_EQ(pages->ActivePage()->Name(), "C");
 }
 
 }  // namespace
