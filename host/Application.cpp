@@ -162,9 +162,11 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Run() {
+  terminated_ = false;
   if (mainForm_) mainForm_->Show();
   while (!terminated_ && (!mainForm_ || mainForm_->Visible()))
     if (!HandleMessage()) break;
+  terminated_ = false;  // the loop is over; a later one starts afresh
 }
 
 }  // namespace host

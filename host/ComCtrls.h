@@ -36,6 +36,7 @@ class TTabSheet : public TWinControl {
 class TPageControl : public TWinControl {
   HOST_CLASS(TPageControl, TWinControl)
   explicit TPageControl(TComponent* owner);
+  ~TPageControl() override;
 
   Integer PageCount() const { return static_cast<Integer>(pages_.size()); }
   TTabSheet* Pages(Integer index) const;  // EListError outside the range

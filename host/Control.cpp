@@ -171,7 +171,7 @@ void TControl::FontChanged(TObject*) {
 
 void TControl::Invalidate() {
   TCustomForm* form = WindowForm();
-  if (!form || !VisibleInWindow()) return;
+  if (!form || !form->HasWindowPixels() || !VisibleInWindow()) return;
   form->InvalidateWindowRect(VisibleWindowRect());
 }
 

@@ -100,6 +100,8 @@ class TCustomForm : public TWinControl {
   // Pixels. Invalidated areas are painted by UpdateWindow (the application loop does it
   // after input when its backend shows pixels); PaintTo paints all and copies.
   TBitmap& WindowBitmap();
+  // False until the window is first painted; until then nothing needs invalidating.
+  bool HasWindowPixels() const { return window_ != nullptr; }
   void InvalidateWindowRect(const TRect& windowRect);
   void UpdateWindow();
   const TRect& InvalidRect() const { return invalid_; }
@@ -212,7 +214,8 @@ class TApplication : public TComponent {
   bool HandleMessage();
   // Handles input until there is none.
   void ProcessMessages();
-  // Shows the main form and handles input until it closes or the input ends.
+  // Shows the main form and handles input until it closes, Terminate is called or the
+  // input ends.
   void Run();
   void Terminate() { terminated_ = true; }
   bool Terminated() const { return terminated_; }

@@ -101,6 +101,15 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
   SetColor(clBtnFace);
 }
 
+TPageControl::~TPageControl() {
+  // The sheets are freed as children after this; they must not come back to a page
+  // control that is no longer one.
+  Destroying();
+  for (TTabSheet* p : pages_) p->pageControl_ = nullptr;
+  pages_.clear();
+  activePage_ = nullptr;
+}
+
 TTabSheet* TPageControl::Pages(Integer index) const {
   if (index < 0 || index >= PageCount()) ListIndexError(index);
   return pages_[static_cast<size_t>(index)];
