@@ -81,6 +81,18 @@ void TLabel::Loaded() {
   AdjustBounds();
 }
 
+void TLabel::Dispatch(TMessage& m) {
+  if (m.Msg == CM_DIALOGCHAR) {
+    if (showAccelChar_ && focusControl_ && Enabled() && focusControl_->CanFocus() && AccelCharOf(Caption()) != 0 &&
+        AccelCharOf(Caption()) == static_cast<char32_t>(m.WParam)) {
+      focusControl_->SetFocus();
+      m.Result = 1;
+    }
+    return;
+  }
+  TGraphicControl::Dispatch(m);
+}
+
 void TLabel::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
   if (operation == opRemove && component == focusControl_) focusControl_ = nullptr;

@@ -110,6 +110,8 @@ class TLabel : public TGraphicControl {
   // The control that an accelerator of the caption focuses.
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* value) { focusControl_ = value; }
+  // The caption's accelerator focuses FocusControl.
+  void Dispatch(TMessage& message) override;
 
  protected:
   void Paint() override;

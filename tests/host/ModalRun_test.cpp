@@ -94,6 +94,22 @@ TEST_F(Dialog, AccelCharactersPressTheirButtons) {
   EXPECT_EQ(form.ShowModal(), mrRetry);
 }
 
+TEST_F(Dialog, TypedTextGoesToTheFocusedFieldAndALabelsAccelFocusesItsControl) {
+  auto* name = new TComboBox(&form);
+  name->SetParent(&form);
+  auto* label = new TLabel(&form);
+  label->SetCaption("&Name:");
+  label->SetFocusControl(name);
+  label->SetParent(&form);
+  Input().PressKey('N', TShiftState{ssAlt});
+  Input().TypeText("Zel");
+  Input().PressKey(VK_BACK);
+  Input().TypeText("\xC3\xA9");  // typed characters need not be ASCII
+  Input().PressKey(VK_RETURN);
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(name->Text(), "Ze\xC3\xA9");
+}
+
 TEST_F(Dialog, CloseQueryCanRefuseToEndTheRun) {
   int asked = 0;
   form.OnCloseQuery = [&](TObject*, bool& can) { can = ++asked > 1; };
