@@ -60,7 +60,8 @@ TCustomForm::~TCustomForm() {
   Destroying();
   if (OnDestroy) OnDestroy(this);
   if (Screen) Screen->RemoveForm(this);
-  if (TBackend* b = Application ? &Application->Backend() : nullptr; b && shownOnce_) b->FormHidden(*this);
+  // A form freed while shown leaves the screen now.
+  if (visible_ && !Parent() && Application) Application->Backend().FormHidden(*this);
 }
 
 Integer TCustomForm::TextHeight() const {
