@@ -181,6 +181,9 @@ HOST_PUBLISHED(TABox) {
 
 TABox::TABox(TComponent* AOwner) : TPageAware(AOwner) {
   SetControlStyle((ControlStyle() + TControlStyle{csAcceptsControls}) - TControlStyle{csOpaque});
+  // An invisible container: children that follow their parent's colour must take the
+  // colour that shows through it, not a window colour it never paints.
+  SetParentColor(true);
   SetTabStop(false);
   SetTabOrder(0);
   FRecordPos = false;  // the default size is no move to record

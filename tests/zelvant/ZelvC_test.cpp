@@ -3,6 +3,7 @@
 
 #include "WizardFixture.h"
 #include "host/Dialogs.h"
+#include "host/StdCtrls.h"
 #include "zelvant/ZelvC.h"
 
 using namespace host;
@@ -169,6 +170,16 @@ TEST(PageAware, DestroyedParentsAndWizardAreForgotten) {
   w.z = nullptr;
   EXPECT_EQ(outside->FZelvant, nullptr);
   outside->SetBounds(1, 2, 3, 4);  // records nothing, touches no freed wizard
+}
+
+TEST(PageAware, ABoxLetsItsChildrenTakeTheColourBehindIt) {
+  Wizard w;
+  w.form->SetColor(clTeal);
+  auto* box = new TABox(w.form);
+  box->SetParent(w.z);
+  auto* label = new TLabel(w.form);
+  label->SetParent(box);
+  EXPECT_EQ(label->Color(), clTeal);
 }
 
 TEST(Jump, BitButtonJumpsAbsoluteAndRelative) {

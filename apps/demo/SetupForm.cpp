@@ -1,0 +1,96 @@
+#include "SetupForm.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "host/ClassBuilder.h"
+#include "host/Filer.h"
+#include "host/StdCtrls.h"
+
+namespace demo {
+
+using namespace host;
+using zelvant::TZelvant;
+
+HOST_PUBLISHED(TSetupForm) {
+  P.Method("WizardPageChange", &TSetupForm::WizardPageChange);
+  P.Method("WizardAskPageChange", &TSetupForm::WizardAskPageChange);
+  P.Method("GetOptionsForm", &TSetupForm::GetOptionsForm);
+}
+
+TSetupForm::TSetupForm(TComponent* owner) : TForm(owner) {}
+
+TZelvant* TSetupForm::Wizard() const { return dynamic_cast<TZelvant*>(FindComponent("Zelvant1")); }
+
+namespace {
+
+bool IsChecked(const TComponent* c) {
+  const auto* radio = dynamic_cast<const TRadioButton*>(c);
+  return radio && radio->Checked();
+}
+
+}  // namespace
+
+TSetupChoices TSetupForm::Choices() const {
+  TSetupChoices choices;
+  choices.Custom = IsChecked(FindComponent("CustomRadio"));
+  // The options live in a form of their own, there once the container has shown it.
+  const auto* box = dynamic_cast<const zelvant::TAForm*>(FindComponent("OptionsContainer"));
+  if (const TForm* options = box ? box->Form() : nullptr) {
+    if (const auto* folder = dynamic_cast<const TComboBox*>(options->FindComponent("FolderCombo")))
+      choices.Folder = folder->Text();
+    if (const auto* language = dynamic_cast<const TComboBox*>(options->FindComponent("LanguageCombo")))
+      choices.Language = language->Text();
+    choices.AllUsers = !IsChecked(options->FindComponent("JustMeRadio"));
+  }
+  return choices;
+}
+
+void TSetupForm::SetLabel(const std::string& name, const std::string& text) {
+  if (auto* label = dynamic_cast<TLabel*>(FindComponent(name))) label->SetCaption(text);
+}
+
+void TSetupForm::FillSummary() {
+  const TSetupChoices c = Choices();
+  SetLabel("SummaryType", c.Custom ? "Custom installation" : "Typical installation");
+  if (c.Folder.empty()) {
+    SetLabel("SummaryFolder", "Zelvant Demo (proposed)");
+    SetLabel("SummaryLanguage", "English (proposed)");
+    SetLabel("SummaryUsers", "All users (proposed)");
+  } else {
+    SetLabel("SummaryFolder", c.Folder);
+    SetLabel("SummaryLanguage", c.Language);
+    SetLabel("SummaryUsers", c.AllUsers ? "All users" : "Only the current user");
+  }
+}
+
+void TSetupForm::WizardPageChange(TZelvant* sender, Integer page) {
+  FillSummary();
+  if (PageShown) PageShown(sender, page);
+}
+
+void TSetupForm::WizardAskPageChange(TZelvant*, Integer, Integer& newPage) {
+  newPage = IsChecked(FindComponent("CustomRadio")) ? rowOptions : rowReady;
+}
+
+TForm* TSetupForm::GetOptionsForm() {
+  auto form = std::make_unique<TForm>(nullptr);
+  LoadFormFile((std::filesystem::path(ExamplesDir) / "options.dfm").string(), form.get());
+  return form.release();  // the container frees it
+}
+
+std::string FindExamplesDir(const std::string& explicitDir) {
+  namespace fs = std::filesystem;
+  auto holds = [](const fs::path& dir) { return fs::is_regular_file(dir / "setup.dfm"); };
+  if (!explicitDir.empty()) return explicitDir;
+  const fs::path exeDir = fs::path(ProgramPath()).parent_path();
+  for (const fs::path& dir : {exeDir / "examples", exeDir.parent_path() / "examples",
+                              exeDir.parent_path().parent_path() / "examples"})
+    if (holds(dir)) return dir.string();
+#ifdef ZELVANT_SOURCE_DIR
+  if (holds(fs::path(ZELVANT_SOURCE_DIR) / "examples")) return (fs::path(ZELVANT_SOURCE_DIR) / "examples").string();
+#endif
+  return "examples";
+}
+
+}  // namespace demo
