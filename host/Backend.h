@@ -14,7 +14,8 @@ namespace host {
 class TCustomForm;
 
 struct TInputEvent {
-  enum class TKind { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Char, ClickControl };
+  // Close: the window's close button (a live window backend sends it).
+  enum class TKind { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Char, ClickControl, Close };
   TKind Kind = TKind::MouseMove;
   TMouseButton Button = mbLeft;
   TShiftState Shift;

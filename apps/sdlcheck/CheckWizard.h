@@ -1,0 +1,25 @@
+// A small wizard built in code for trying the live window backend without the demo:
+// page 1 two radio buttons, page 2 a combo box and a button that shows a message
+// dialog, page 3 a label only.
+#pragma once
+
+#include <memory>
+
+#include "host/Forms.h"
+#include "host/StdCtrls.h"
+#include "zelvant/ZelvA.h"
+
+namespace sdlcheck {
+
+struct TCheckWizard {
+  TCheckWizard();
+  std::unique_ptr<host::TForm> Form;
+  zelvant::TZelvant* Wizard = nullptr;
+  host::TRadioButton* Express = nullptr;
+  host::TRadioButton* Custom = nullptr;
+  host::TComboBox* Colour = nullptr;
+  host::TButton* Message = nullptr;
+  int MessageResult = -1;  // what the last message dialog returned
+};
+
+}  // namespace sdlcheck

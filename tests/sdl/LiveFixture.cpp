@@ -1,0 +1,46 @@
+#include "LiveFixture.h"
+
+#include <cstdlib>
+
+#include "apps/sdlcheck/CheckWizard.h"
+#include "host/Backend.h"
+
+namespace sdltest {
+
+using namespace host;
+
+void LiveTest::SetUp() {
+  xvfb_ = std::make_unique<TXvfb>();
+  if (!xvfb_->Ok()) GTEST_SKIP() << "Xvfb cannot start here, the live window test is skipped: " << xvfb_->Error();
+  setenv("DISPLAY", xvfb_->Display().c_str(), 1);
+  Application->SetBackend(nullptr);
+}
+
+void LiveTest::TearDown() {
+  Application->SetBackend(nullptr);
+  live_ = nullptr;
+  xvfb_.reset();
+}
+
+TPicture LiveTest::HeadlessPicture(const std::vector<TStep>& steps) {
+  Application->SetBackend(nullptr);
+  sdlcheck::TCheckWizard w;
+  w.Form->Show();
+  RunHeadless(*w.Form, steps);
+  TBitmap picture;
+  w.Form->PaintTo(picture);
+  return PictureOf(picture);
+}
+
+sdl::TSdlBackend& LiveTest::StartLive() {
+  auto b = std::make_unique<sdl::TSdlBackend>();
+  live_ = b.get();
+  Application->SetBackend(std::move(b));
+  return *live_;
+}
+
+void LiveTest::KeepShot(const std::string& name, const TPicture& shot) {
+  if (const char* dir = std::getenv("ZELVANT_SHOTS"); dir && *dir) SavePicture(shot, std::string(dir) + "/" + name);
+}
+
+}  // namespace sdltest

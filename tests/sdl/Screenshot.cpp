@@ -1,0 +1,67 @@
+#include "Screenshot.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+
+namespace sdltest {
+
+using namespace host;
+
+namespace {
+
+// A connection of the test's own, so that what is read is what the server holds.
+struct TConnection {
+  Display* d = XOpenDisplay(nullptr);
+  ~TConnection() {
+    if (d) XCloseDisplay(d);
+  }
+};
+
+}  // namespace
+
+TPicture ScreenShot(const TRect& r) {
+  TPicture out;
+  TConnection c;
+  if (!c.d || r.IsEmpty()) return out;
+  XImage* img = XGetImage(c.d, DefaultRootWindow(c.d), r.Left, r.Top, static_cast<unsigned>(r.Width()),
+                          static_cast<unsigned>(r.Height()), AllPlanes, ZPixmap);
+  if (!img) return out;
+  out.Width = r.Width();
+  out.Height = r.Height();
+  for (Integer y = 0; y < r.Height(); ++y) {
+    for (Integer x = 0; x < r.Width(); ++x) {
+      const unsigned long p = XGetPixel(img, x, y);
+      auto channel = [p](unsigned long mask) {
+        if (!mask) return 0u;
+        int shift = 0;
+        while (!((mask >> shift) & 1)) ++shift;
+        return static_cast<unsigned>((p & mask) >> shift) & 0xFF;
+      };
+      out.Pixels.push_back(0xFF000000u | channel(img->red_mask) << 16 | channel(img->green_mask) << 8 |
+                           channel(img->blue_mask));
+    }
+  }
+  XDestroyImage(img);
+  return out;
+}
+
+TRect ScreenRectOf(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return TRect{};
+  TConnection c;
+  if (!c.d) return TRect{};
+  XWindowAttributes a;
+  if (!XGetWindowAttributes(c.d, info.info.x11.window, &a)) return TRect{};
+  int x = 0, y = 0;
+  ::Window child;
+  XTranslateCoordinates(c.d, info.info.x11.window, DefaultRootWindow(c.d), 0, 0, &x, &y, &child);
+  return Bounds(x, y, a.width, a.height);
+}
+
+TPicture WindowShot(SDL_Window* window) { return ScreenShot(ScreenRectOf(window)); }
+
+}  // namespace sdltest

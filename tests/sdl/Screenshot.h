@@ -1,0 +1,18 @@
+// What the X server shows: a rectangle of the root window read back through Xlib, and
+// where an SDL window really is on the screen.
+#pragma once
+
+#include <SDL.h>
+
+#include "Script.h"
+
+namespace sdltest {
+
+// The screen's pixels in the rectangle (opaque ARGB); empty when the display cannot be read.
+TPicture ScreenShot(const host::TRect& screenRect);
+// The window's place and size on the X screen, asked of the X server.
+host::TRect ScreenRectOf(SDL_Window* window);
+// The pixels of a window as the screen shows them.
+TPicture WindowShot(SDL_Window* window);
+
+}  // namespace sdltest
