@@ -84,8 +84,6 @@ void TCustomGrid::WMSetFocus(TWMSetFocus& m) {
   if (options_.Contains(goAlwaysShowEditor) && CanEditShow() && !editor_) ShowEditor();
 }
 
-void TCustomGrid::WMKillFocus(TWMKillFocus& m) { TCustomControl::WMKillFocus(m); }
-
 void TCustomGrid::SetEditorMode(bool value) {
   if (value) {
     if (CanEditShow()) ShowEditor();

@@ -139,7 +139,6 @@ class TCustomGrid : public TCustomControl {
   void KeyPress(char32_t& key) override;
   void WMGetDlgCode(TWMGetDlgCode& message) override;
   void WMSetFocus(TWMSetFocus& message) override;
-  void WMKillFocus(TWMKillFocus& message) override;
   void Loaded() override;
 
   // Pixels of the border before the first cell.
