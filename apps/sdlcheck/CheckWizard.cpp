@@ -94,10 +94,22 @@ TCheckWizard::TCheckWizard() : Form(std::make_unique<TForm>(nullptr)) {
   Message->SetBounds(16, 72, 100, 25);
   Message->OnClick = [this](TObject*) { MessageResult = MessageDlg("Install now?", mtConfirmation, mbYesNo, 0); };
 
-  // Nothing to focus on the last page but the bar: Enter there is Finish.
+  // The last page's first control is a radio button, so that Enter there is Finish
+  // (a focused bar button would take it).
   Wizard->setPage(3);
   TAPanel* three = PagePanel(f, Wizard, "PageThree");
-  Caption(f, three, "ReadyLabel", "Ready to install.", 8);
+  Caption(f, three, "ReadyLabel", "Ready to install. Afterwards:", 8);
+  Now = new TRadioButton(f);
+  Now->SetName("RestartNow");
+  Now->SetCaption("&Restart now");
+  Now->SetParent(three);
+  Now->SetBounds(16, 36, 200, 20);
+  Now->SetChecked(true);
+  Later = new TRadioButton(f);
+  Later->SetName("RestartLater");
+  Later->SetCaption("Restart &later");
+  Later->SetParent(three);
+  Later->SetBounds(16, 60, 200, 20);
 
   Wizard->setPage(1);
 }

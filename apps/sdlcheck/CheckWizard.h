@@ -1,6 +1,6 @@
 // A small wizard built in code for trying the live window backend without the demo:
 // page 1 two radio buttons, page 2 a combo box and a button that shows a message
-// dialog, page 3 a label only.
+// dialog, page 3 two radio buttons.
 #pragma once
 
 #include <memory>
@@ -19,6 +19,8 @@ struct TCheckWizard {
   host::TRadioButton* Custom = nullptr;
   host::TComboBox* Colour = nullptr;
   host::TButton* Message = nullptr;
+  host::TRadioButton* Now = nullptr;
+  host::TRadioButton* Later = nullptr;
   int MessageResult = -1;  // what the last message dialog returned
 };
 

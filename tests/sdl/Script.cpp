@@ -12,6 +12,8 @@ using namespace host;
 
 TStep MoveTo(TPoint p) { return TStep{TStep::TKind::Move, p, 0, {}}; }
 TStep ClickAt(TPoint p) { return TStep{TStep::TKind::Click, p, 0, {}}; }
+TStep PressAt(TPoint p) { return TStep{TStep::TKind::Down, p, 0, {}}; }
+TStep ReleaseAt(TPoint p) { return TStep{TStep::TKind::Up, p, 0, {}}; }
 TStep Press(Word key, TShiftState shift) { return TStep{TStep::TKind::Key, {}, key, shift}; }
 
 TStep ClickOn(const TControl& c) {
@@ -31,6 +33,8 @@ void RunHeadless(const TCustomForm& form, const std::vector<TStep>& steps) {
         b.Click(client);
         break;
       case TStep::TKind::Key: b.PressKey(s.Key, s.Shift); break;
+      case TStep::TKind::Down: b.MouseDown(client); break;
+      case TStep::TKind::Up: b.MouseUp(client); break;
     }
   }
   Application->ProcessMessages();
@@ -102,6 +106,8 @@ void PushSdl(SDL_Window* window, const TCustomForm&, const std::vector<TStep>& s
         PushMouse(SDL_MOUSEBUTTONUP, id, s.Pos);
         break;
       case TStep::TKind::Key: PushKey(id, s.Key, s.Shift); break;
+      case TStep::TKind::Down: PushMouse(SDL_MOUSEBUTTONDOWN, id, s.Pos); break;
+      case TStep::TKind::Up: PushMouse(SDL_MOUSEBUTTONUP, id, s.Pos); break;
     }
   }
 }

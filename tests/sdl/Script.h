@@ -12,7 +12,7 @@
 namespace sdltest {
 
 struct TStep {
-  enum class TKind { Move, Click, Key };
+  enum class TKind { Move, Click, Key, Down, Up };
   TKind Kind = TKind::Key;
   host::TPoint Pos;  // window pixels of the form
   host::Word Key = 0;
@@ -21,6 +21,9 @@ struct TStep {
 
 TStep MoveTo(host::TPoint windowPos);
 TStep ClickAt(host::TPoint windowPos);
+// The left button pressed or released at a point.
+TStep PressAt(host::TPoint windowPos);
+TStep ReleaseAt(host::TPoint windowPos);
 // A click in the middle of a control.
 TStep ClickOn(const host::TControl& control);
 TStep Press(host::Word key, host::TShiftState shift = {});
