@@ -169,6 +169,7 @@ bool TSdlBackend::NextEvent(TInputEvent& event) {
     }
     if (idle_) {
       idle_();
+      Refresh();  // what the handler changed is shown before the loop sleeps
       if (!pending_.empty()) continue;
       if (SDL_PollEvent(&e)) {
         Translate(e);

@@ -12,6 +12,12 @@ void PushQuit() {
 
 }  // namespace
 
+void Wake() {
+  SDL_Event e{};
+  e.type = SDL_USEREVENT;
+  SDL_PushEvent(&e);
+}
+
 TLiveRun::TLiveRun(host::sdl::TSdlBackend& backend, std::chrono::seconds limit) : backend_(backend) {
   backend_.SetIdleHandler([this] { Idle(); });
   watchdog_ = std::thread([this, limit] {

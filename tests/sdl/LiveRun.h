@@ -13,6 +13,9 @@
 
 namespace sdltest {
 
+// Pushes an event that wakes the loop, for a stage that changed things without input.
+void Wake();
+
 class TLiveRun {
  public:
   explicit TLiveRun(host::sdl::TSdlBackend& backend, std::chrono::seconds limit = std::chrono::seconds(30));

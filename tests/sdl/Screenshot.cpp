@@ -48,17 +48,42 @@ TPicture ScreenShot(const TRect& r) {
   return out;
 }
 
-TRect ScreenRectOf(SDL_Window* window) {
+namespace {
+
+::Window XWindowOf(SDL_Window* window) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return TRect{};
+  if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
+  return info.info.x11.window;
+}
+
+}  // namespace
+
+void MoveOnServer(SDL_Window* window, int x, int y) {
   TConnection c;
-  if (!c.d) return TRect{};
+  if (const ::Window w = XWindowOf(window); c.d && w) {
+    XMoveWindow(c.d, w, x, y);
+    XSync(c.d, False);
+  }
+}
+
+void SizeOnServer(SDL_Window* window, int width, int height) {
+  TConnection c;
+  if (const ::Window w = XWindowOf(window); c.d && w) {
+    XResizeWindow(c.d, w, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XSync(c.d, False);
+  }
+}
+
+TRect ScreenRectOf(SDL_Window* window) {
+  const ::Window xw = XWindowOf(window);
+  TConnection c;
+  if (!c.d || !xw) return TRect{};
   XWindowAttributes a;
-  if (!XGetWindowAttributes(c.d, info.info.x11.window, &a)) return TRect{};
+  if (!XGetWindowAttributes(c.d, xw, &a)) return TRect{};
   int x = 0, y = 0;
   ::Window child;
-  XTranslateCoordinates(c.d, info.info.x11.window, DefaultRootWindow(c.d), 0, 0, &x, &y, &child);
+  XTranslateCoordinates(c.d, xw, DefaultRootWindow(c.d), 0, 0, &x, &y, &child);
   return Bounds(x, y, a.width, a.height);
 }
 
