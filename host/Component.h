@@ -43,6 +43,7 @@ class TComponent : public TPersistent {
   void SetTag(NativeInt value) { tag_ = value; }
 
   TComponentState ComponentState() const { return state_; }
+  bool BeingDestroyed() const override { return state_.Contains(csDestroying); }
   // Puts this component and, when setChildren, the components it owns into or out of design mode.
   void SetDesigning(bool value, bool setChildren = true);
 

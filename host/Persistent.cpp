@@ -13,6 +13,8 @@ const TClassInfo& TObject::StaticClassInfo() {
   return *info;
 }
 
+bool EventTargetGone(const TObject* obj) { return obj->BeingDestroyed(); }
+
 const std::string& TObject::ClassName() const { return ClassInfo().Name(); }
 
 bool TObject::InheritsFrom(const TClassInfo& cls) const { return ClassInfo().InheritsFrom(cls); }

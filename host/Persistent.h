@@ -32,6 +32,8 @@ class TObject {
   const std::string& ClassName() const;
 
   bool InheritsFrom(const TClassInfo& cls) const;
+  // True once destruction has begun (components say so; plain objects never do).
+  virtual bool BeingDestroyed() const { return false; }
   template <class T> bool InheritsFrom() const { return InheritsFrom(T::StaticClassInfo()); }
 
   // A published method of this object's class, or nullptr.

@@ -127,6 +127,9 @@ const auto* TMethodInfo::As() const {
   return signature_ == std::type_index(typeid(Sig)) ? static_cast<const TMethodInfoOf<Sig>*>(this) : nullptr;
 }
 
+// True while obj is being destroyed: its handlers must not run on a half-destroyed object.
+bool EventTargetGone(const TObject* obj);
+
 // Common part of all events: which object and which published method it is bound to,
 // so that the form writer can store the handler by name.
 class TEventBase {
@@ -177,7 +180,15 @@ class TEvent<R(A...)> : public TEventBase {
   void Clear() { Reset(); }
 
   explicit operator bool() const { return static_cast<bool>(fn_); }
-  R operator()(A... args) const { return fn_(std::forward<A>(args)...); }
+  // A handler of an object that is being destroyed (a form freeing its components) is
+  // not called: the object is no longer whole.
+  R operator()(A... args) const {
+    if (data_ && EventTargetGone(data_)) {
+      if constexpr (std::is_void_v<R>) return;
+      else return R{};
+    }
+    return fn_(std::forward<A>(args)...);
+  }
 
  protected:
   void Reset() override { TEventBase::Reset(); fn_ = nullptr; }
