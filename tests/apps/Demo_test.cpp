@@ -1,0 +1,141 @@
+// The demo's example form files and the routes the demo takes through them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "ExampleForms.h"
+#include "Route.h"
+#include "host/Filer.h"
+#include "host/StdCtrls.h"
+
+using namespace host;
+using namespace demo;
+
+namespace {
+
+const std::string kExamples = std::string(ZELVANT_SOURCE_DIR) + "/examples";
+
+std::unique_ptr<TSetupForm> Load(const std::string& file) {
+  auto form = std::make_unique<TSetupForm>(nullptr);
+  form->ExamplesDir = kExamples;
+  LoadFormFile(kExamples + "/" + file, form.get());
+  return form;
+}
+
+std::vector<Integer> Positions(const TRouteResult& r) {
+  std::vector<Integer> p;
+  for (const TVisit& v : r.Visits) p.push_back(v.Position);
+  return p;
+}
+
+std::string Caption(const TSetupForm& form, const std::string& name) {
+  return As<TLabel>(form.FindComponent(name))->Caption();
+}
+
+TRouteStep Click(const std::string& path) {
+  return {path, [path](THeadlessBackend& b) { b.ClickControl(path); }};
+}
+
+}  // namespace
+
+TEST(Demo, SetupRouteVisitsEveryPageAndFinishes) {
+  auto form = Load("setup.dfm");
+  const TRouteResult r = RunRoute(*form, SetupRoute(), {});
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 1, 2, 6, 2, 3, 4, 0, 4, 5, 4, 5}));
+  EXPECT_EQ(r.ModalResult, mrOk);
+  EXPECT_EQ(r.StepsTaken, SetupRoute().size());
+  EXPECT_EQ(r.Visits[4].PageName, "Setup Not Completed");
+  EXPECT_EQ(r.Visits[8].PageName, "Setup Options");
+  // The choice made on the options page reached the summary.
+  const TSetupChoices c = form->Choices();
+  EXPECT_TRUE(c.Custom);
+  EXPECT_FALSE(c.AllUsers);
+  EXPECT_EQ(c.Folder, "Zelvant Demo");
+  EXPECT_EQ(Caption(*form, "SummaryType"), "Custom installation");
+  EXPECT_EQ(Caption(*form, "SummaryUsers"), "Only the current user");
+  // The run leaves the ordinary headless backend behind, with nothing queued.
+  ASSERT_NE(Application->Headless(), nullptr);
+  EXPECT_EQ(Application->Headless()->Pending(), 0u);
+  EXPECT_FALSE(form->PageShown);
+}
+
+TEST(Demo, TypicalSetupIsAskedPastTheOptions) {
+  auto form = Load("setup.dfm");
+  const std::vector<TRouteStep> steps = {Click("Zelvant1.NextButton"), Click("AcceptRadio"),
+                                         Click("Zelvant1.NextButton"), Click("Zelvant1.NextButton"),
+                                         Click("Zelvant1.NextButton")};
+  const TRouteResult r = RunRoute(*form, steps, {});
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 3, 5}));
+  EXPECT_EQ(r.ModalResult, mrOk);
+  // The options form was never needed, so the summary shows what is proposed.
+  EXPECT_EQ(As<zelvant::TAForm>(form->FindComponent("OptionsContainer"))->Form(), nullptr);
+  EXPECT_EQ(Caption(*form, "SummaryType"), "Typical installation");
+  EXPECT_EQ(Caption(*form, "SummaryFolder"), "Zelvant Demo (proposed)");
+}
+
+TEST(Demo, EscapeCancelsTheSetup) {
+  auto form = Load("setup.dfm");
+  const TRouteResult r =
+      RunRoute(*form, {Click("Zelvant1.NextButton"), {"Esc", [](THeadlessBackend& b) { b.PressKey(VK_ESCAPE); }}}, {});
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2}));
+  EXPECT_EQ(r.ModalResult, mrCancel);
+}
+
+TEST(Demo, TabbedRouteFollowsTheTabsAndInstalls) {
+  auto form = Load("setup-tabbed.dfm");
+  const TRouteResult r = RunRoute(*form, TabbedRoute(), {});
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 3}));
+  EXPECT_EQ(r.ModalResult, mrOk);
+  EXPECT_EQ(Caption(*form, "SummaryUsers"), "Only the current user");
+}
+
+TEST(Demo, AStepThatFailsRestoresTheBackend) {
+  auto form = Load("setup.dfm");
+  EXPECT_THROW(RunRoute(*form, {Click("NoSuchButton"), Click("Zelvant1.NextButton")}, {}), EInvalidOperation);
+  ASSERT_NE(Application->Headless(), nullptr);
+  EXPECT_EQ(Application->Headless()->Pending(), 0u);
+  EXPECT_FALSE(form->PageShown);
+}
+
+TEST(Demo, EveryPageShownIsPictured) {
+  char pattern[] = "/tmp/zelvant-demo-XXXXXX";
+  const std::string dir = ::mkdtemp(pattern);
+  auto form = Load("setup-tabbed.dfm");
+  TRouteOptions options;
+  options.PictureDir = dir;
+  options.PicturePrefix = "t";
+  const TRouteResult r = RunRoute(*form, TabbedRoute(), options);
+  ASSERT_EQ(r.Visits.size(), 3u);
+  EXPECT_EQ(std::filesystem::path(r.Visits[2].Picture).filename(), "t-03-ready-to-install.png");
+  for (const TVisit& v : r.Visits) {
+    TBitmap picture;
+    picture.LoadFromFile(v.Picture);
+    EXPECT_EQ(picture.Width(), form->Width());
+    EXPECT_EQ(picture.Height(), form->Height());
+  }
+  std::filesystem::remove_all(dir);
+}
+
+// The files are what the builders make, and the form tool's canonical text of each is
+// the file itself, so reading and writing them changes nothing.
+TEST(Demo, ExampleFilesAreCanonicalAndUpToDate) {
+  zelvant::TZelvant::SetLanguageDirectory(kExamples);
+  const struct {
+    const char* file;
+    std::unique_ptr<TComponent> built;
+  } examples[] = {{"setup.dfm", BuildSetupWizard()}, {"setup-tabbed.dfm", BuildTabbedSetup()},
+                  {"options.dfm", BuildOptionsForm()}};
+  zelvant::TZelvant::SetLanguageDirectory("");
+  for (const auto& e : examples) {
+    SCOPED_TRACE(e.file);
+    const std::string text = ReadTextFile(kExamples + "/" + e.file);
+    EXPECT_EQ(WriteForm(e.built.get()), text);
+    TReadOptions options;  // as the form tool reads: the form's own class may be unknown
+    options.FallbackRootClass = FindClass("TForm");
+    options.KeepUnboundEvents = true;
+    TReader reader(text, options);
+    std::unique_ptr<TComponent> root(reader.ReadRootComponent());
+    EXPECT_EQ(WriteForm(root.get(), reader.RootClassName()), text);
+  }
+}
