@@ -59,7 +59,7 @@ void BM_RepaintDemoPage(benchmark::State& state) {
     z->setPage(p);
     Integer shown = 0;
     for (TComponent* c : form->ComponentList())
-      if (auto* control = dynamic_cast<TControl*>(c)) shown += control->Showing() ? 1 : 0;
+      if (auto* control = dynamic_cast<TControl*>(c)) shown += control->Visible() && control->Left() != kParkedLeft ? 1 : 0;
     if (shown > bestCount) {
       bestCount = shown;
       best = p;
