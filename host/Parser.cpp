@@ -17,8 +17,10 @@ int HexValue(char c) {
 }
 
 std::string Printable(char c) {
-  if (c >= 32 && c < 127) return std::string("'") + c + "'";
-  return "#" + std::to_string(static_cast<unsigned char>(c));
+  if (c >= 32 && c < 127) return std::string{'\'', c, '\''};
+  std::string code = std::to_string(static_cast<unsigned char>(c));
+  code.insert(code.begin(), '#');
+  return code;
 }
 
 }  // namespace
