@@ -253,8 +253,8 @@ object SetupForm: TSetupForm
         Left = 270
         Top = 44
         Width = 190
-        Height = 91
-        Caption = 'Typical installs Zelvant Demo with the proposed options.'#10#10'Custom shows one more page, where you choose the start menu folder, the language and who may use the program.'
+        Height = 65
+        Caption = 'Typical installs Zelvant Demo with the proposed options.'#10#10'Custom uses the options you choose on the Options tab.'
         WordWrap = True
       end
       object TypeGroup: TAGroupBox
@@ -326,7 +326,7 @@ object SetupForm: TSetupForm
         Top = 14
         Width = 420
         Height = 13
-        Caption = 'Choose the options below, then click Next.'
+        Caption = 'Choose the options below. They are used for a custom installation.'
         WordWrap = True
       end
       object OptionsContainer: TAForm

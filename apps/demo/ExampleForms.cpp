@@ -115,7 +115,8 @@ std::unique_ptr<TSetupForm> WizardForm(TZelvant*& z) {
 
 // --- pages shared by both variants; `top` is where the page's content starts.
 
-void SetupTypePage(TSetupForm* f, TABox* box, Integer page, Integer top, TAGroupBox*& group) {
+void SetupTypePage(TSetupForm* f, TABox* box, Integer page, Integer top, const char* explanation,
+                   TAGroupBox*& group) {
   Text(f, box, "TypeIntro", kMargin, top, kContentWidth, "Which kind of installation do you want?");
   group = Make<TAGroupBox>(f, box, "TypeGroup", kMargin, top + 22, 210, 112);
   group->SetCaption("Setup type");
@@ -127,14 +128,11 @@ void SetupTypePage(TSetupForm* f, TABox* box, Integer page, Integer top, TAGroup
   auto* custom = Make<TRadioButton>(f, group, "CustomRadio", 12, 64, 180, 17);
   custom->SetCaption("&Custom");
   Text(f, group, "CustomNote", 30, 82, 170, "You choose the options.");
-  Text(f, box, "TypeExplanation", kMargin + 230, top + 30, kContentWidth - 230,
-       "Typical installs Zelvant Demo with the proposed options."
-       "\n\nCustom shows one more page, where you choose the start menu folder, the language and who may use "
-       "the program.");
+  Text(f, box, "TypeExplanation", kMargin + 230, top + 30, kContentWidth - 230, explanation);
 }
 
-TAForm* OptionsPage(TSetupForm* f, TABox* box, Integer page, Integer top) {
-  Text(f, box, "OptionsIntro", kMargin, top, kContentWidth, "Choose the options below, then click Next.");
+TAForm* OptionsPage(TSetupForm* f, TABox* box, Integer page, Integer top, const char* intro) {
+  Text(f, box, "OptionsIntro", kMargin, top, kContentWidth, intro);
   auto* container = Make<TAForm>(f, box, "OptionsContainer", kMargin, top + 22, kOptionsWidth, kOptionsHeight);
   ShowOn(container, {{page, kMargin, top + 22}});
   container->FormCreate = fcOnDemand;
@@ -244,12 +242,16 @@ std::unique_ptr<TSetupForm> BuildSetupWizard() {
   TABox* type = PageBox(f, z, "TypeBox", rowSetupType);
   AddHeader(f, type, "Type", kClientWidth, "Setup Type", "Choose how Zelvant Demo is installed.");
   TAGroupBox* group = nullptr;
-  SetupTypePage(f, type, rowSetupType, top, group);
+  SetupTypePage(f, type, rowSetupType, top,
+                "Typical installs Zelvant Demo with the proposed options."
+                "\n\nCustom shows one more page, where you choose the start menu folder, the language and who "
+                "may use the program.",
+                group);
 
   // Options, in a form of their own that the container asks the program for.
   TABox* options = PageBox(f, z, "OptionsBox", rowOptions);
   AddHeader(f, options, "Options", kClientWidth, "Options", "Choose where the program goes and who may use it.");
-  TAForm* container = OptionsPage(f, options, rowOptions, top);
+  TAForm* container = OptionsPage(f, options, rowOptions, top, "Choose the options below, then click Next.");
 
   // Ready: what the program filled in, and a jump back to the options.
   TABox* ready = PageBox(f, z, "ReadyBox", rowReady);
@@ -309,8 +311,12 @@ std::unique_ptr<TSetupForm> BuildTabbedSetup() {
 
   const Integer top = 14;
   TAGroupBox* group = nullptr;
-  SetupTypePage(f, PageBox(f, z, "TypeBox", 1), 1, top, group);
-  OptionsPage(f, PageBox(f, z, "OptionsBox", 2), 2, top);
+  SetupTypePage(f, PageBox(f, z, "TypeBox", 1), 1, top,
+                "Typical installs Zelvant Demo with the proposed options."
+                "\n\nCustom uses the options you choose on the Options tab.",
+                group);
+  OptionsPage(f, PageBox(f, z, "OptionsBox", 2), 2, top,
+              "Choose the options below. They are used for a custom installation.");
   ReadyPage(f, PageBox(f, z, "ReadyBox", 3), 3, top, 170,
             "Click Install to install Zelvant Demo, or a tab above to change a setting.");
 

@@ -153,11 +153,11 @@ std::vector<TRouteStep> SetupRoute() {
       Key("Alt+N (Next)", 'N', TShiftState{ssAlt}),
       Click("Next (declined)", "Zelvant1.NextButton"),
       Click("Back", "Zelvant1.BackButton"),
-      Click("\"I accept the agreement\"", "AcceptRadio"),
+      Click("click \"I accept the agreement\"", "AcceptRadio"),
       Click("Next", "Zelvant1.NextButton"),
-      Click("\"Custom\"", "CustomRadio"),
+      Click("click \"Custom\"", "CustomRadio"),
       Click("Next (the program is asked)", "Zelvant1.NextButton"),
-      Click("\"Only me\"", "OptionsContainer.OptionsForm.JustMeRadio"),
+      Click("click \"Only me\"", "OptionsContainer.OptionsForm.JustMeRadio"),
       Click("Dialog (Change)", "Zelvant1.ChangeButton"),
       Click("Wizard (Change)", "Zelvant1.ChangeButton"),
       Click("Next", "Zelvant1.NextButton"),
@@ -169,9 +169,9 @@ std::vector<TRouteStep> SetupRoute() {
 
 std::vector<TRouteStep> TabbedRoute() {
   return {
-      Click("\"Custom\"", "CustomRadio"),
+      Click("click \"Custom\"", "CustomRadio"),
       ClickTab("Options"),
-      Click("\"Only me\"", "OptionsContainer.OptionsForm.JustMeRadio"),
+      Click("click \"Only me\"", "OptionsContainer.OptionsForm.JustMeRadio"),
       ClickTab("Ready to Install"),
       Click("Install (jump to finish)", "InstallButton"),
   };
