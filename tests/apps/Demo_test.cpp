@@ -139,3 +139,82 @@ TEST(Demo, ExampleFilesAreCanonicalAndUpToDate) {
     EXPECT_EQ(WriteForm(root.get(), reader.RootClassName()), text);
   }
 }
+
+namespace {
+
+// Controls that overlap a sibling or stick out of their parent, among those shown.
+void CollectLayoutFaults(const TWinControl* parent, const std::string& page, std::vector<std::string>& faults) {
+  std::vector<const TControl*> shown;
+  for (Integer i = 0; i < parent->ControlCount(); ++i) {
+    const TControl* c = parent->Controls(i);
+    if (c->Visible() && c->Left() != zelvant::kParkedLeft) shown.push_back(c);
+  }
+  const TRect area = Rect(0, 0, parent->Width(), parent->Height());
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const TRect r = shown[i]->BoundsRect();
+    if (r.Left < area.Left || r.Top < area.Top || r.Right > area.Right || r.Bottom > area.Bottom)
+      faults.push_back(page + ": " + shown[i]->Name() + " sticks out of " + parent->Name());
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const TRect q = shown[j]->BoundsRect();
+      if (r.Left < q.Right && q.Left < r.Right && r.Top < q.Bottom && q.Top < r.Bottom)
+        faults.push_back(page + ": " + shown[i]->Name() + " overlaps " + shown[j]->Name());
+    }
+    if (const auto* w = dynamic_cast<const TWinControl*>(shown[i])) CollectLayoutFaults(w, page, faults);
+  }
+}
+
+std::vector<std::string> LayoutFaultsAlong(const std::string& file, const std::vector<TRouteStep>& steps) {
+  auto form = Load(file);
+  std::vector<std::string> faults;
+  // Checked as each page is left: by then the wizard has placed everything.
+  std::vector<TRouteStep> checked;
+  for (const TRouteStep& s : steps)
+    checked.push_back({s.Action, [&faults, &form, s](THeadlessBackend& b) {
+                         const zelvant::TZelvant* z = form->Wizard();
+                         CollectLayoutFaults(form.get(), z->PageNames()->Get(z->RealPage()), faults);
+                         s.Input(b);
+                       }});
+  EXPECT_EQ(RunRoute(*form, checked, {}).ModalResult, mrOk);
+  return faults;
+}
+
+}  // namespace
+
+TEST(Demo, NoPageHasControlsOverlappingOrCutOff) {
+  EXPECT_EQ(LayoutFaultsAlong("setup.dfm", SetupRoute()), std::vector<std::string>{});
+  EXPECT_EQ(LayoutFaultsAlong("setup-tabbed.dfm", TabbedRoute()), std::vector<std::string>{});
+}
+
+TEST(Demo, TheDialogPageHasItsOwnSizeAndParents) {
+  auto form = Load("setup.dfm");
+  zelvant::TZelvant* z = form->Wizard();
+  z->Execute(rowOptions);  // no input: the run ends at once, the page stays
+  const Integer wizardWidth = form->Width(), wizardHeight = form->Height();
+  z->Changeclick(nullptr);
+  ASSERT_EQ(z->Page(), 0);
+  EXPECT_EQ(form->ClientWidth(), 590);
+  EXPECT_EQ(form->ClientHeight(), 320);
+  // The setup type and the options stand side by side in the dialog's box.
+  const TControl* type = As<TControl>(form->FindComponent("TypeGroup"));
+  const TControl* options = As<TControl>(form->FindComponent("OptionsContainer"));
+  EXPECT_EQ(type->Parent()->Name(), "DialogBox");
+  EXPECT_EQ(options->Parent()->Name(), "DialogBox");
+  EXPECT_EQ(type->Top(), options->Top());
+  EXPECT_LT(type->BoundsRect().Right, options->Left());
+  z->Changeclick(nullptr);
+  EXPECT_EQ(z->Page(), rowOptions);  // the page the user left
+  EXPECT_EQ(form->Width(), wizardWidth);
+  EXPECT_EQ(form->Height(), wizardHeight);
+  EXPECT_EQ(options->Parent()->Name(), "OptionsBox");
+}
+
+TEST(Demo, ExamplesAreFoundFromTheBuildTree) {
+  EXPECT_EQ(FindExamplesDir("/some/where"), "/some/where");
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(FindExamplesDir("")) / "setup.dfm"));
+}
+
+TEST(Demo, PictureNamesComeFromPageNames) {
+  EXPECT_EQ(Slug("Ready to Install"), "ready-to-install");
+  EXPECT_EQ(Slug("  Setup -- Options! "), "setup-options");
+  EXPECT_EQ(Slug("?"), "page");
+}
