@@ -22,6 +22,9 @@ void StartVideo() {
   // The click that brings a window forward is also a click into it.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // The window surface is the X server's own image (XShm), not a GL texture: no GL
+  // driver is loaded and what the server shows is exactly what was copied.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw EInvalidOperation(std::string("Cannot start SDL video: ") + SDL_GetError());
 }

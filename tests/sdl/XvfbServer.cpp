@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,7 +20,9 @@ TXvfb::TXvfb() {
   }
   pid_ = fork();
   if (pid_ == 0) {
-    // The child: Xvfb writes the display number it took to the pipe once it listens.
+    // The child: Xvfb writes the display number it took to the pipe once it listens,
+    // and goes when the test does, even when the test is killed.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     dup2(fds[1], 3);
     const int devnull = open("/dev/null", O_WRONLY);
     if (devnull >= 0) {
