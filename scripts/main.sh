@@ -10,6 +10,6 @@ for form in examples/setup.dfm examples/setup-tabbed.dfm examples/options.dfm; d
   build/release/apps/formtool --check "$form"
 done
 echo
-build/release/apps/zelvant-demo --out out/demo
+build/release/apps/zelvant-demo --headless --out out/demo
 echo
 echo "The pictures of every page shown are in $(pwd)/out/demo/"

@@ -1,13 +1,15 @@
-// zelvant-demo: the setup wizard of the example form files, driven along a scripted
-// route without a screen; every page shown is written as a PNG.
+// zelvant-demo: the setup wizard of the example form files, in a window for a person to
+// click through, or driven along a scripted route without a screen, writing every page
+// shown as a PNG.
 //
-//   zelvant-demo [--headless] [--examples DIR] [--out DIR]
+//   zelvant-demo [--window | --headless] [--examples DIR] [--out DIR]
 //
-//   --headless       run the scripted routes without a window (the default)
+//   --window         show the setup wizard in a window (the default where a display is)
+//   --headless       run the scripted routes without a window (the default elsewhere)
 //   --examples DIR   where setup.dfm, setup-tabbed.dfm and options.dfm are
 //   --out DIR        where the pictures go (default out/demo under the current directory)
 //
-// Exit code 0 when both wizards finished with modal result 1 (OK).
+// Exit code 0 when the wizards finished with modal result 1 (OK).
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -15,21 +17,24 @@
 
 #include "Route.h"
 #include "SetupForm.h"
+#ifdef ZELVANT_HAVE_SDL
+#include "Window.h"
+#endif
 #include "host/Filer.h"
 #include "zelvant/Package.h"
 
 namespace {
 
-enum class TMode { Headless };
+enum class TMode { Default, Headless, Window };
 
 struct TDemoOptions {
-  TMode Mode = TMode::Headless;
+  TMode Mode = TMode::Default;
   std::string ExamplesDir;
   std::string OutDir = "out/demo";
 };
 
 int Usage() {
-  std::cerr << "usage: zelvant-demo [--headless] [--examples DIR] [--out DIR]\n";
+  std::cerr << "usage: zelvant-demo [--window | --headless] [--examples DIR] [--out DIR]\n";
   return 2;
 }
 
@@ -82,6 +87,22 @@ int RunHeadless(const TDemoOptions& options) {
   return ok ? 0 : 1;
 }
 
+bool WindowAvailable() {
+#ifdef ZELVANT_HAVE_SDL
+  return demo::WindowAvailable();
+#else
+  return false;
+#endif
+}
+
+int RunWindow([[maybe_unused]] const TDemoOptions& options) {
+#ifdef ZELVANT_HAVE_SDL
+  return demo::RunInWindow(options.ExamplesDir) == host::mrOk ? 0 : 1;
+#else
+  return 1;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,6 +110,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--headless") options.Mode = TMode::Headless;
+    else if (arg == "--window") options.Mode = TMode::Window;
     else if (arg == "--examples" && i + 1 < argc) options.ExamplesDir = argv[++i];
     else if (arg == "--out" && i + 1 < argc) options.OutDir = argv[++i];
     else return Usage();
@@ -97,7 +119,16 @@ int main(int argc, char** argv) {
   options.ExamplesDir = demo::FindExamplesDir(options.ExamplesDir);
   try {
     switch (options.Mode) {
+      case TMode::Default:
+        if (WindowAvailable()) return RunWindow(options);
+        return RunHeadless(options);
       case TMode::Headless: return RunHeadless(options);
+      case TMode::Window:
+        if (!WindowAvailable()) {
+          std::cerr << "zelvant-demo: no window can be opened here (no display, or built without SDL2)\n";
+          return 1;
+        }
+        return RunWindow(options);
     }
   } catch (const host::EFormReadError& e) {
     std::cerr << "zelvant-demo: " << e.Line() << ":" << e.Column() << ": " << e.Message() << "\n";

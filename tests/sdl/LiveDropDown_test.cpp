@@ -10,7 +10,7 @@ using namespace sdltest;
 
 TEST_F(LiveTest, TheDroppedListIsAPopupWindowShowingTheHeadlessPixels) {
   // The same input headless: to page 2, open the list, hover its third row.
-  TPicture expectedForm;
+  TPixels expectedForm;
   TRect listRect;  // in window pixels
   TPoint third;    // the third row, in the list's own pixels
   {
@@ -32,7 +32,7 @@ TEST_F(LiveTest, TheDroppedListIsAPopupWindowShowingTheHeadlessPixels) {
   sdlcheck::TCheckWizard w;
   SDL_Window* popup = nullptr;
   TRect popupRect;
-  TPicture formShot, popupShot;
+  TPixels formShot, popupShot;
   bool goneAfterChoice = false;
   TLiveRun run(b);
   run.Then([&] { PushSdl(b.WindowOf(*w.Form), *w.Form, {Press(VK_RETURN)}); })

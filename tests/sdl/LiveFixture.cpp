@@ -22,7 +22,7 @@ void LiveTest::TearDown() {
   xvfb_.reset();
 }
 
-TPicture LiveTest::HeadlessPicture(const std::vector<TStep>& steps) {
+TPixels LiveTest::HeadlessPicture(const std::vector<TStep>& steps) {
   Application->SetBackend(nullptr);
   sdlcheck::TCheckWizard w;
   w.Form->Show();
@@ -39,7 +39,7 @@ sdl::TSdlBackend& LiveTest::StartLive() {
   return *live_;
 }
 
-void LiveTest::KeepShot(const std::string& name, const TPicture& shot) {
+void LiveTest::KeepShot(const std::string& name, const TPixels& shot) {
   if (const char* dir = std::getenv("ZELVANT_SHOTS"); dir && *dir) SavePicture(shot, std::string(dir) + "/" + name);
 }
 

@@ -19,11 +19,11 @@ class LiveTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   // The check wizard after the steps, shown and rendered headless. Call before StartLive.
-  static TPicture HeadlessPicture(const std::vector<TStep>& steps);
+  static TPixels HeadlessPicture(const std::vector<TStep>& steps);
   // Makes the live backend the application's.
   host::sdl::TSdlBackend& StartLive();
   // Keeps a screenshot where ZELVANT_SHOTS names a directory.
-  static void KeepShot(const std::string& name, const TPicture& shot);
+  static void KeepShot(const std::string& name, const TPixels& shot);
 
   std::unique_ptr<TXvfb> xvfb_;
   host::sdl::TSdlBackend* live_ = nullptr;

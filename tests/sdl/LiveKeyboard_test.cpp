@@ -18,13 +18,13 @@ std::string FocusName(const TCustomForm& form) {
 }  // namespace
 
 TEST_F(LiveTest, EnterPressesNextAndFinishOnTheLastPage) {
-  const TPicture page2 = HeadlessPicture({Press(VK_RETURN)});
-  const TPicture page3 = HeadlessPicture({Press(VK_RETURN), Press(VK_RETURN)});
+  const TPixels page2 = HeadlessPicture({Press(VK_RETURN)});
+  const TPixels page3 = HeadlessPicture({Press(VK_RETURN), Press(VK_RETURN)});
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   SDL_Window* win = nullptr;
   std::vector<Integer> pages;
-  TPicture shot2, shot3;
+  TPixels shot2, shot3;
   TLiveRun run(b);
   run.Then([&] {
         win = b.WindowOf(*w.Form);
@@ -61,11 +61,11 @@ TEST_F(LiveTest, EscapeCancels) {
 TEST_F(LiveTest, TabWalksTheControlsAndShiftTabWalksBack) {
   const std::vector<TStep> keys = {Press(VK_TAB), Press(VK_TAB), Press(VK_TAB), Press(VK_TAB), Press(VK_TAB),
                                    Press(VK_TAB, {ssShift})};
-  const TPicture expected = HeadlessPicture(keys);
+  const TPixels expected = HeadlessPicture(keys);
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   std::vector<std::string> focus;
-  TPicture shot;
+  TPixels shot;
   TLiveRun run(b);
   for (const TStep& k : keys)
     run.Then([&, k] {
@@ -85,12 +85,12 @@ TEST_F(LiveTest, TabWalksTheControlsAndShiftTabWalksBack) {
 
 TEST_F(LiveTest, ArrowKeysPageOnlyWhileTheWizardHasTheFocus) {
   const std::vector<TStep> toWizard = {Press(VK_TAB, {ssShift})};
-  const TPicture expected = HeadlessPicture({Press(VK_TAB, {ssShift}), Press(VK_RIGHT), Press(VK_LEFT)});
+  const TPixels expected = HeadlessPicture({Press(VK_TAB, {ssShift}), Press(VK_RIGHT), Press(VK_LEFT)});
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   std::vector<std::string> focus;
   std::vector<Integer> pages, items;
-  TPicture shot;
+  TPixels shot;
   TLiveRun run(b);
   run.Then([&] { PushSdl(b.WindowOf(*w.Form), *w.Form, toWizard); })
       .Then([&] {
@@ -127,12 +127,12 @@ TEST_F(LiveTest, SpaceChoosesTheFocusedRadioButton) {
   const std::vector<TStep> focus = {Press(VK_TAB), PressAt(centre), MoveTo(beside), ReleaseAt(beside)};
   std::vector<TStep> all = focus;
   all.push_back(Press(VK_SPACE));
-  const TPicture expected = HeadlessPicture(all);
+  const TPixels expected = HeadlessPicture(all);
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   std::vector<bool> express, custom;
   std::string focused;
-  TPicture shot;
+  TPixels shot;
   TLiveRun run(b);
   auto record = [&] {
     express.push_back(w.Express->Checked());

@@ -12,7 +12,7 @@ using namespace sdltest;
 namespace {
 
 // The message dialog the check wizard's button shows, rendered headless.
-TPicture HeadlessDialog() {
+TPixels HeadlessDialog() {
   Application->SetBackend(nullptr);
   std::unique_ptr<TForm> d(CreateMessageDialog("Install now?", mtConfirmation, mbYesNo));
   d->Show();
@@ -24,13 +24,13 @@ TPicture HeadlessDialog() {
 }  // namespace
 
 TEST_F(LiveTest, TheMessageDialogIsAWindowThatBlocksTheWizardUntilItIsClosed) {
-  const TPicture expectedDialog = HeadlessDialog();
+  const TPixels expectedDialog = HeadlessDialog();
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   SDL_Window* wizardWindow = nullptr;
   SDL_Window* dialogWindow = nullptr;
   TCustomForm* dialog = nullptr;
-  TPicture dialogShot;
+  TPixels dialogShot;
   TRect dialogRect;
   bool dialogStillUp = false;
   Integer pageWhileBlocked = -1, resultInside = -2;

@@ -8,11 +8,11 @@ using namespace host;
 using namespace sdltest;
 
 TEST_F(LiveTest, FirstPageOnTheScreenIsTheHeadlessRendering) {
-  const TPicture expected = HeadlessPicture({});
+  const TPixels expected = HeadlessPicture({});
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   TRect where;
-  TPicture shot;
+  TPixels shot;
   TLiveRun run(b);
   run.Then([&] {
     SDL_Window* win = b.WindowOf(*w.Form);

@@ -11,7 +11,7 @@ using namespace host;
 using namespace sdltest;
 
 TEST_F(LiveTest, TheFormsSetBoundsMovesAndSizesItsWindow) {
-  TPicture expected;
+  TPixels expected;
   {
     Application->SetBackend(nullptr);
     sdlcheck::TCheckWizard w;
@@ -24,7 +24,7 @@ TEST_F(LiveTest, TheFormsSetBoundsMovesAndSizesItsWindow) {
   sdl::TSdlBackend& b = StartLive();
   sdlcheck::TCheckWizard w;
   TRect moved, sized;
-  TPicture shot;
+  TPixels shot;
   TLiveRun run(b);
   run.Then([&] {
         w.Form->SetBounds(100, 120, w.Form->Width(), w.Form->Height());

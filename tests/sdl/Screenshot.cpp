@@ -22,8 +22,8 @@ struct TConnection {
 
 }  // namespace
 
-TPicture ScreenShot(const TRect& r) {
-  TPicture out;
+TPixels ScreenShot(const TRect& r) {
+  TPixels out;
   TConnection c;
   if (!c.d || r.IsEmpty()) return out;
   XImage* img = XGetImage(c.d, DefaultRootWindow(c.d), r.Left, r.Top, static_cast<unsigned>(r.Width()),
@@ -87,6 +87,6 @@ TRect ScreenRectOf(SDL_Window* window) {
   return Bounds(x, y, a.width, a.height);
 }
 
-TPicture WindowShot(SDL_Window* window) { return ScreenShot(ScreenRectOf(window)); }
+TPixels WindowShot(SDL_Window* window) { return ScreenShot(ScreenRectOf(window)); }
 
 }  // namespace sdltest

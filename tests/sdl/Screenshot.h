@@ -9,13 +9,13 @@
 namespace sdltest {
 
 // The screen's pixels in the rectangle (opaque ARGB); empty when the display cannot be read.
-TPicture ScreenShot(const host::TRect& screenRect);
+TPixels ScreenShot(const host::TRect& screenRect);
 // The window's place and size on the X screen, asked of the X server.
 host::TRect ScreenRectOf(SDL_Window* window);
 // Moves or sizes the window on the X server, as a window manager does.
 void MoveOnServer(SDL_Window* window, int x, int y);
 void SizeOnServer(SDL_Window* window, int width, int height);
 // The pixels of a window as the screen shows them.
-TPicture WindowShot(SDL_Window* window);
+TPixels WindowShot(SDL_Window* window);
 
 }  // namespace sdltest

@@ -120,30 +120,30 @@ void PushClose(SDL_Window* window) {
   Push(e);
 }
 
-TPicture PictureOf(const TBitmap& b) {
-  TPicture p{b.Width(), b.Height(), {}};
+TPixels PictureOf(const TBitmap& b) {
+  TPixels p{b.Width(), b.Height(), {}};
   p.Pixels.reserve(static_cast<size_t>(b.Width() * b.Height()));
   for (Integer y = 0; y < b.Height(); ++y)
     for (Integer x = 0; x < b.Width(); ++x) p.Pixels.push_back(0xFF000000u | (b.Pixel(x, y) & 0xFFFFFF));
   return p;
 }
 
-TPicture Crop(const TPicture& p, const TRect& rect) {
+TPixels Crop(const TPixels& p, const TRect& rect) {
   const TRect r = IntersectRect(rect, Rect(0, 0, p.Width, p.Height));
-  TPicture out{std::max<Integer>(r.Width(), 0), std::max<Integer>(r.Height(), 0), {}};
+  TPixels out{std::max<Integer>(r.Width(), 0), std::max<Integer>(r.Height(), 0), {}};
   for (Integer y = r.Top; y < r.Bottom; ++y)
     for (Integer x = r.Left; x < r.Right; ++x) out.Pixels.push_back(p.At(x, y));
   return out;
 }
 
-void SavePicture(const TPicture& p, const std::string& fileName) {
+void SavePicture(const TPixels& p, const std::string& fileName) {
   TBitmap b(p.Width, p.Height);
   for (Integer y = 0; y < p.Height; ++y)
     for (Integer x = 0; x < p.Width; ++x) b.SetPixel(x, y, p.At(x, y));
   b.SaveToFile(fileName);
 }
 
-std::string PictureDifference(const TPicture& a, const TPicture& b) {
+std::string PictureDifference(const TPixels& a, const TPixels& b) {
   if (a.Width != b.Width || a.Height != b.Height)
     return "size " + std::to_string(a.Width) + "x" + std::to_string(a.Height) + " expected, " +
            std::to_string(b.Width) + "x" + std::to_string(b.Height) + " shown";

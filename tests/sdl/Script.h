@@ -37,18 +37,18 @@ void PushSdl(SDL_Window* window, const host::TCustomForm& form, const std::vecto
 void PushClose(SDL_Window* window);
 
 // Pixels by value (a bitmap is not copied), opaque ARGB.
-struct TPicture {
+struct TPixels {
   host::Integer Width = 0;
   host::Integer Height = 0;
   std::vector<std::uint32_t> Pixels;
   std::uint32_t At(host::Integer x, host::Integer y) const { return Pixels[static_cast<size_t>(y * Width + x)]; }
 };
-TPicture PictureOf(const host::TBitmap& bitmap);
+TPixels PictureOf(const host::TBitmap& bitmap);
 // The part of a picture inside rect.
-TPicture Crop(const TPicture& picture, const host::TRect& rect);
-void SavePicture(const TPicture& picture, const std::string& fileName);
+TPixels Crop(const TPixels& picture, const host::TRect& rect);
+void SavePicture(const TPixels& picture, const std::string& fileName);
 
 // Empty when both pictures have the same size and colours; else what differs.
-std::string PictureDifference(const TPicture& expected, const TPicture& actual);
+std::string PictureDifference(const TPixels& expected, const TPixels& actual);
 
 }  // namespace sdltest
