@@ -53,14 +53,7 @@ TCanvas& TCustomControl::Canvas() {
 
 void TCustomControl::PaintControl(TCanvas& canvas) {
   TWinControl::PaintControl(canvas);
-  canvas_->BeginPaint(canvas);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->EndPaint();
-    throw;
-  }
-  canvas_->EndPaint();
+  canvas_->PaintWith(canvas, [this] { Paint(); });
 }
 
 void TCustomControl::Paint() {}
@@ -77,14 +70,7 @@ TCanvas& TGraphicControl::Canvas() {
 }
 
 void TGraphicControl::PaintControl(TCanvas& canvas) {
-  canvas_->BeginPaint(canvas);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->EndPaint();
-    throw;
-  }
-  canvas_->EndPaint();
+  canvas_->PaintWith(canvas, [this] { Paint(); });
 }
 
 void TGraphicControl::Paint() {}

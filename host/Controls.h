@@ -331,6 +331,16 @@ class TControlCanvas : public TCanvas {
   // Set by the form around Paint: origin and clip come from the paint in progress.
   void BeginPaint(const TCanvas& painter);
   void EndPaint() { painting_ = false; }
+  // Runs paint with the canvas set up from painter, ending the paint however it leaves.
+  template <class F>
+  void PaintWith(const TCanvas& painter, F&& paint) {
+    BeginPaint(painter);
+    struct End {
+      TControlCanvas* c;
+      ~End() { c->EndPaint(); }
+    } end{this};
+    paint();
+  }
   bool Painting() const { return painting_; }
 
  private:
