@@ -3,7 +3,7 @@
 // the clip rectangle as a form does.
 #include <benchmark/benchmark.h>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace {
 

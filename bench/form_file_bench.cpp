@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "host/ClassBuilder.h"
-#include "host/Filer.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
 #include "zelvant/ZelvL.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 #include "zelvant/ZelvC.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "host/Buttons.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace {
 

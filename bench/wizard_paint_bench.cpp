@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "host/Filer.h"
-#include "host/Forms.h"
+#include "host/streaming/Filer.h"
+#include "host/forms/Forms.h"
 #include "zelvant/ZelvC.h"
 
 #ifndef ZELVANT_SOURCE_DIR

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/Filer.h"
+#include "host/streaming/Filer.h"
 #include "zelvant/Package.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {

@@ -1,8 +1,8 @@
 // TZelvant: construction, language file, loading, page count, page names and caption.
 #include "ZelvA.h"
 
-#include "host/ClassBuilder.h"
-#include "host/IniFiles.h"
+#include "host/core/ClassBuilder.h"
+#include "host/core/IniFiles.h"
 #include "zelvant/Resources.h"
 
 namespace zelvant {

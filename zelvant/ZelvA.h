@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Buttons.h"
-#include "host/Forms.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/forms/Forms.h"
 #include "zelvant/ZelvL.h"
 
 namespace zelvant {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ZelvA.h"
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace zelvant {
 

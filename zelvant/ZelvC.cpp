@@ -2,8 +2,8 @@
 // state, parents per presentation, and the members' own additions.
 #include "ZelvC.h"
 
-#include "host/ClassBuilder.h"
-#include "host/Dialogs.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/Dialogs.h"
 
 namespace zelvant {
 

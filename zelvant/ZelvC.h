@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "zelvant/ZelvA.h"
 #include "zelvant/ZelvL.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace zelvant {
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "host/Filer.h"
-#include "host/Lists.h"
+#include "host/streaming/Filer.h"
+#include "host/core/Lists.h"
 
 namespace zelvant {
 

@@ -3,10 +3,10 @@
 #include <initializer_list>
 
 #include "Pictures.h"
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "zelvant/Resources.h"
 
 namespace demo {

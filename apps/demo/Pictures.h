@@ -2,7 +2,7 @@
 // artwork: the side picture of the welcome page and the small icon of the page headers.
 #pragma once
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace demo {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <ostream>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 
 namespace demo {
 

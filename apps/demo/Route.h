@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "SetupForm.h"
-#include "host/Backend.h"
+#include "host/forms/Backend.h"
 
 namespace demo {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "host/ClassBuilder.h"
-#include "host/Filer.h"
-#include "host/StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace demo {
 

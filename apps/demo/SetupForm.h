@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 #include "zelvant/ZelvA.h"
 #include "zelvant/ZelvC.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "SetupForm.h"
-#include "host/Filer.h"
+#include "host/streaming/Filer.h"
 #include "host/sdl/SdlBackend.h"
 
 namespace demo {

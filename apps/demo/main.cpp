@@ -20,7 +20,7 @@
 #ifdef ZELVANT_HAVE_SDL
 #include "Window.h"
 #endif
-#include "host/Filer.h"
+#include "host/streaming/Filer.h"
 #include "zelvant/Package.h"
 
 namespace {

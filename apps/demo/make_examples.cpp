@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "ExampleForms.h"
-#include "host/Filer.h"
+#include "host/streaming/Filer.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

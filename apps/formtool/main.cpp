@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "host/Filer.h"
-#include "host/Forms.h"
+#include "host/streaming/Filer.h"
+#include "host/forms/Forms.h"
 #include "zelvant/Package.h"
 
 namespace {

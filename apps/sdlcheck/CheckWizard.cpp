@@ -1,6 +1,6 @@
 #include "CheckWizard.h"
 
-#include "host/Dialogs.h"
+#include "host/stdctrls/Dialogs.h"
 #include "zelvant/ZelvC.h"
 
 namespace sdlcheck {

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "host/Forms.h"
-#include "host/StdCtrls.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "zelvant/ZelvA.h"
 
 namespace sdlcheck {

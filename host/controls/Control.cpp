@@ -1,8 +1,7 @@
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Controls.h"
-#include "Forms.h"
+#include "host/core/ClassBuilder.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 
@@ -94,7 +93,7 @@ void TControl::SetVisible(bool value) {
   if (visible_ == value) return;
   if (!value) {
     Invalidate();
-    if (TCustomForm* f = GetParentForm(this)) f->ControlRemoving(this);
+    if (IWindowHost* w = WindowHost()) w->ControlRemoving(this);
   }
   visible_ = value;
   if (value) Invalidate();
@@ -120,7 +119,7 @@ bool TControl::Showing() const {
 void TControl::SetEnabled(bool value) {
   if (enabled_ == value) return;
   if (!value)
-    if (TCustomForm* f = GetParentForm(this)) f->ControlRemoving(this);
+    if (IWindowHost* w = WindowHost()) w->ControlRemoving(this);
   enabled_ = value;
   Perform(CM_ENABLEDCHANGED);
 }
@@ -170,13 +169,13 @@ void TControl::FontChanged(TObject*) {
 }
 
 void TControl::Invalidate() {
-  TCustomForm* form = WindowForm();
-  if (!form || !form->HasWindowPixels() || !VisibleInWindow()) return;
-  form->InvalidateWindowRect(VisibleWindowRect());
+  IWindowHost* window = WindowHost();
+  if (!window || !window->HasWindowPixels() || !VisibleInWindow()) return;
+  window->InvalidateWindowRect(VisibleWindowRect());
 }
 
 void TControl::Update() {
-  if (TCustomForm* form = WindowForm()) form->UpdateWindow();
+  if (IWindowHost* window = WindowHost()) window->UpdateWindow();
 }
 
 void TControl::Repaint() {
@@ -204,10 +203,10 @@ void TControl::SendToBack() {
   if (parent_) parent_->Invalidate();
 }
 
-TCustomForm* TControl::WindowForm() const {
+IWindowHost* TControl::WindowHost() const {
   const TControl* c = this;
   while (c->parent_) c = c->parent_;
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+  return dynamic_cast<IWindowHost*>(const_cast<TControl*>(c));
 }
 
 TPoint TControl::WindowOrigin() const {
@@ -255,17 +254,6 @@ void TControl::Loaded() {
     if (parentFont_) ParentFontChanged();
     if (parentColor_) ParentColorChanged();
   }
-}
-
-TCustomForm* GetParentForm(const TControl* control) {
-  if (!control) return nullptr;
-  return control->WindowForm();
-}
-
-TCustomForm* ValidParentForm(const TControl* control) {
-  TCustomForm* f = GetParentForm(control);
-  if (!f) throw EInvalidOperation("Control '" + (control ? control->Name() : std::string()) + "' has no parent window");
-  return f;
 }
 
 }  // namespace host

@@ -1,7 +1,6 @@
 // Canvases of controls, and the two control classes that paint through one.
-#include "ClassBuilder.h"
-#include "Controls.h"
-#include "Forms.h"
+#include "host/core/ClassBuilder.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 
@@ -11,7 +10,7 @@ HOST_PUBLISHED(TGraphicControl) {}
 
 void TControlCanvas::Prepare() {
   if (painting_) return;
-  TCustomForm* form = control_->WindowForm();
+  IWindowHost* form = control_->WindowHost();
   TRect visible = control_->VisibleInWindow() ? control_->VisibleWindowRect() : TRect{};
   if (!form || visible.IsEmpty()) {
     // Nothing of the control shows: draw into a scratch pixel nobody looks at.

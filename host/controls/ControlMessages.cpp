@@ -1,6 +1,5 @@
 // The message path of controls: Perform -> WndProc -> Dispatch -> handler method.
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 
@@ -43,7 +42,7 @@ NativeInt TControl::Perform(Cardinal msg, NativeInt wParam, NativeInt lParam) {
 void TControl::WndProc(TMessage& message) {
   // Input for a control in design mode goes to the form's designer first.
   if (ComponentState().Contains(csDesigning) && IsInputMessage(message.Msg)) {
-    TCustomForm* form = GetParentForm(this);
+    IWindowHost* form = WindowHost();
     if (form && form->Designer() && form->Designer()->IsDesignMsg(this, message)) return;
   }
   Dispatch(message);

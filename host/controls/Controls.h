@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "Graphics.h"
-#include "Messages.h"
+#include "host/core/Component.h"
+#include "host/graphics/Graphics.h"
+#include "host/controls/Messages.h"
+#include "host/controls/WindowHost.h"
 
 namespace host {
 
@@ -140,8 +141,8 @@ class TControl : public TComponent {
   // pixels, and the part of it that is visible there (clipped by every parent).
   TPoint WindowOrigin() const;
   TRect VisibleWindowRect() const;
-  // The top-level form whose pixels this control draws into, or nullptr.
-  TCustomForm* WindowForm() const;
+  // The top-level window whose pixels this control draws into, or nullptr.
+  IWindowHost* WindowHost() const;
   bool IsWinControl() const { return isWin_; }
   // The area that holds the children, relative to the control's top-left (a form's
   // frame and caption bar lie outside it). Windows clip their children to it.
@@ -377,10 +378,5 @@ class TGraphicControl : public TControl {
  private:
   std::unique_ptr<TControlCanvas> canvas_;
 };
-
-// The form at the top of a control's parent chain, or nullptr.
-TCustomForm* GetParentForm(const TControl* control);
-// As GetParentForm, but raises EInvalidOperation when there is none.
-TCustomForm* ValidParentForm(const TControl* control);
 
 }  // namespace host

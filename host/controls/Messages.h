@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "TypInfo.h"
-#include "Types.h"
+#include "host/core/TypInfo.h"
+#include "host/core/Types.h"
 
 namespace host {
 

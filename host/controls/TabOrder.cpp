@@ -1,8 +1,7 @@
 // Tab order and focus navigation of windowed controls.
 #include <algorithm>
 
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 
@@ -55,19 +54,22 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
 }
 
 bool TWinControl::CanFocus() const {
-  const TCustomForm* form = GetParentForm(this);
-  if (!form) return false;
-  for (const TControl* c = this; c && c != form; c = c->Parent())
+  if (!WindowHost()) return false;
+  for (const TControl* c = this; c->Parent(); c = c->Parent())
     if (!c->Visible() || !c->Enabled()) return false;
   return true;
 }
 
 bool TWinControl::Focused() const {
-  const TCustomForm* form = GetParentForm(this);
-  return form && form->Active() && form->FocusedControl() == this;
+  const IWindowHost* window = WindowHost();
+  return window && window->Active() && window->FocusedControl() == this;
 }
 
-void TWinControl::SetFocus() { ValidParentForm(this)->FocusControl(this); }
+void TWinControl::SetFocus() {
+  IWindowHost* window = WindowHost();
+  if (!window) throw EInvalidOperation("Control '" + Name() + "' has no parent window");
+  window->FocusControl(this);
+}
 
 TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                           bool checkParent) const {
@@ -96,11 +98,11 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 }
 
 void TWinControl::SelectFirst() {
-  TCustomForm* form = GetParentForm(this);
-  if (!form) return;
+  IWindowHost* window = WindowHost();
+  if (!window) return;
   TWinControl* c = FindNextControl(nullptr, true, true, false);
   if (!c) c = FindNextControl(nullptr, true, false, false);
-  if (c) form->SetActiveControl(c);
+  if (c) window->SetActiveControl(c);
 }
 
 }  // namespace host

@@ -1,10 +1,9 @@
 // TWinControl: children, windows (handles) and alignment.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Controls.h"
-#include "Forms.h"
-#include "Lists.h"
+#include "host/core/ClassBuilder.h"
+#include "host/controls/Controls.h"
+#include "host/core/Lists.h"
 
 namespace host {
 
@@ -67,7 +66,7 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   if (!control || control->parent_ != this) return;
   control->Invalidate();
-  if (TCustomForm* form = GetParentForm(this)) form->ControlRemoving(control);
+  if (IWindowHost* window = WindowHost()) window->ControlRemoving(control);
   if (control->isWin_) {
     auto* w = static_cast<TWinControl*>(control);
     w->DestroyHandle();

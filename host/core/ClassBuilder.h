@@ -5,7 +5,7 @@
 #include <limits>
 #include <type_traits>
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

@@ -1,9 +1,9 @@
-#include "Component.h"
+#include "host/core/Component.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

@@ -1,9 +1,9 @@
-#include "IniFiles.h"
+#include "host/core/IniFiles.h"
 
 #include <fstream>
 #include <sstream>
 
-#include "ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 

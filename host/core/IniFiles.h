@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

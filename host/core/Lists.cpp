@@ -1,9 +1,8 @@
-#include "Lists.h"
+#include "host/core/Lists.h"
 
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Filer.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 
@@ -139,24 +138,6 @@ bool TStrings::Equals(const TStrings& other) const {
   for (Integer i = 0; i < Count(); ++i)
     if (Get(i) != other.Get(i)) return false;
   return true;
-}
-
-void TStrings::DefineProperties(TFiler& filer) {
-  filer.DefineProperty(
-      "Strings", [this](TReader& r) { ReadData(r); }, [this](TWriter& w) { WriteData(w); }, Count() > 0);
-}
-
-void TStrings::ReadData(TReader& reader) {
-  Clear();
-  reader.ReadListBegin();
-  while (!reader.EndOfList()) Add(reader.ReadString());
-  reader.ReadListEnd();
-}
-
-void TStrings::WriteData(TWriter& writer) const {
-  writer.WriteListBegin();
-  for (Integer i = 0; i < Count(); ++i) writer.WriteString(Get(i));
-  writer.WriteListEnd();
 }
 
 TStringList::TStringList(std::initializer_list<std::string> lines) {

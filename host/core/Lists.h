@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

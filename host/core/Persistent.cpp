@@ -1,6 +1,6 @@
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
-#include "ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "TypInfo.h"
+#include "host/core/TypInfo.h"
 
 namespace host {
 

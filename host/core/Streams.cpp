@@ -1,9 +1,9 @@
-#include "Streams.h"
+#include "host/core/Streams.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 

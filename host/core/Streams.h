@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
-#include "TypInfo.h"
+#include "host/core/TypInfo.h"
 
 
-#include "Persistent.h"
+#include "host/core/Persistent.h"
 
 namespace host {
 

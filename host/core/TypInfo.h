@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace host {
 

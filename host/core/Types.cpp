@@ -1,4 +1,4 @@
-#include "Types.h"
+#include "host/core/Types.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Geometry records shared by controls and painting.
 #pragma once
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace host {
 

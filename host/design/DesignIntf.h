@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Filer.h"
-#include "Forms.h"
+#include "host/streaming/Filer.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "DesignIntf.h"
+#include "host/design/DesignIntf.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // TFormDesigner: the screenless form designer.
 #include <algorithm>
 
-#include "DesignIntf.h"
+#include "host/design/DesignIntf.h"
 
 namespace host {
 

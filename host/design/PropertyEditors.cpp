@@ -1,7 +1,7 @@
 // The host's property editors: values of published properties as the Object
 // Inspector shows and takes them.
-#include "DesignIntf.h"
-#include "Lists.h"
+#include "host/design/DesignIntf.h"
+#include "host/core/Lists.h"
 
 namespace host {
 

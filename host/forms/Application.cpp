@@ -1,10 +1,10 @@
 // TApplication (the input loop over the backend) and TScreen (the forms and which is active).
 #include <algorithm>
 
-#include "Backend.h"
-#include "ClassBuilder.h"
-#include "Forms.h"
-#include "Lists.h"
+#include "host/forms/Backend.h"
+#include "host/core/ClassBuilder.h"
+#include "host/forms/Forms.h"
+#include "host/core/Lists.h"
 
 namespace host {
 

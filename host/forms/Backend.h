@@ -6,8 +6,8 @@
 #include <deque>
 #include <string>
 
-#include "Messages.h"
-#include "Types.h"
+#include "host/controls/Messages.h"
+#include "host/core/Types.h"
 
 namespace host {
 

@@ -1,9 +1,9 @@
 // TCustomForm and TForm: properties, showing, modal runs and focus.
 #include <algorithm>
 
-#include "Backend.h"
-#include "ClassBuilder.h"
-#include "Forms.h"
+#include "host/forms/Backend.h"
+#include "host/core/ClassBuilder.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 
@@ -347,6 +347,17 @@ void TCustomForm::CMDialogKey(TWMKey& m) {
     }
   }
   TWinControl::CMDialogKey(m);
+}
+
+TCustomForm* GetParentForm(const TControl* control) {
+  if (!control) return nullptr;
+  return dynamic_cast<TCustomForm*>(control->WindowHost());
+}
+
+TCustomForm* ValidParentForm(const TControl* control) {
+  TCustomForm* f = GetParentForm(control);
+  if (!f) throw EInvalidOperation("Control '" + (control ? control->Name() : std::string()) + "' has no parent window");
+  return f;
 }
 
 }  // namespace host

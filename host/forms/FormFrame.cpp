@@ -1,7 +1,7 @@
 // The non-client area of a form: the raised window frame, the caption bar with its
 // gradient and title, and the caption buttons.
-#include "Draw3D.h"
-#include "Forms.h"
+#include "host/graphics/Draw3D.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 

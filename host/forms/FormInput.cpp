@@ -2,7 +2,7 @@
 // capture), keys to the focused control after the dialog keys had their turn.
 #include <cwctype>
 
-#include "Forms.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 

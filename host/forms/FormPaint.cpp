@@ -1,12 +1,12 @@
 // Painting a form: the window's pixels, the invalid area, and the walk over the
 // controls (each parent first, then its graphic children, then its windowed ones).
-#include "Backend.h"
-#include "Forms.h"
+#include "host/forms/Backend.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 
 TBitmap& TCustomForm::WindowBitmap() {
-  if (Parent()) return WindowForm()->WindowBitmap();
+  if (Parent()) return GetParentForm(this)->WindowBitmap();
   const Integer w = std::max<Integer>(width_, 1), h = std::max<Integer>(height_, 1);
   if (!window_) {
     window_ = std::make_unique<TBitmap>(w, h);
@@ -29,7 +29,7 @@ void TCustomForm::InvalidateWindowRect(const TRect& windowRect) {
 
 void TCustomForm::UpdateWindow() {
   if (Parent()) {
-    if (TCustomForm* top = WindowForm()) top->UpdateWindow();
+    if (TCustomForm* top = GetParentForm(this)) top->UpdateWindow();
     return;
   }
   WindowBitmap();
@@ -42,7 +42,7 @@ void TCustomForm::UpdateWindow() {
 
 void TCustomForm::PaintWindow(const TRect& windowRect) {
   if (Parent()) {
-    WindowForm()->PaintWindow(windowRect);
+    GetParentForm(this)->PaintWindow(windowRect);
     return;
   }
   WindowBitmap();
@@ -105,7 +105,7 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
 
 void TCustomForm::PaintTo(TBitmap& dest) {
   HandleNeeded();
-  TCustomForm* top = Parent() ? WindowForm() : this;
+  TCustomForm* top = Parent() ? GetParentForm(this) : this;
   if (!top) {
     // A form inside a control that is not on a form: nothing draws it.
     dest.SetSize(width_, height_);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 
@@ -27,25 +27,10 @@ constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry 
 using TCloseEvent = TEvent<void(TObject*, TCloseAction&)>;
 using TCloseQueryEvent = TEvent<void(TObject*, bool&)>;
 
-// What a form in design mode reports to, and what sees its design-time input first.
-class IDesignerHook {
- public:
-  virtual ~IDesignerHook() = default;
-  // The designed form changed.
-  virtual void Modified() = 0;
-  // A message for a control in design mode; true when the designer took it.
-  virtual bool IsDesignMsg(TControl* sender, TMessage& message) = 0;
-  // A component of the form was inserted or is being removed.
-  virtual void Notification(TPersistent* component, TOperation operation) = 0;
-  // Hands a component to the designer, which makes it the selection.
-  virtual void SelectComponent(TPersistent* instance) = 0;
-  virtual TComponent* GetRoot() const = 0;
-};
-
 // Input as the application loop hands it to a form.
 HOST_ENUM(TMouseInput, miDown, miUp, miMove)
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public IWindowHost {
   HOST_CLASS(TCustomForm, TWinControl)
 
   explicit TCustomForm(TComponent* owner);
@@ -79,16 +64,16 @@ class TCustomForm : public TWinControl {
   bool CloseQuery();
 
   // Focus: the active control has the focus while the form is active.
-  bool Active() const { return active_; }
+  bool Active() const override { return active_; }
   TWinControl* ActiveControl() const { return activeControl_; }
   // The control that holds the keyboard focus now (nullptr while the form is not active).
-  TWinControl* FocusedControl() const { return focused_; }
-  void SetActiveControl(TWinControl* control);
-  void FocusControl(TWinControl* control);
+  TWinControl* FocusedControl() const override { return focused_; }
+  void SetActiveControl(TWinControl* control) override;
+  void FocusControl(TWinControl* control) override;
   void SetFocus() override;
 
   // Design mode: a form with a designer hands design-time input to it.
-  IDesignerHook* Designer() const { return designer_; }
+  IDesignerHook* Designer() const override { return designer_; }
   void SetDesigner(IDesignerHook* designer) { designer_ = designer; }
 
   // Non-client metrics of the window (zero for bsNone).
@@ -99,11 +84,11 @@ class TCustomForm : public TWinControl {
 
   // Pixels. Invalidated areas are painted by UpdateWindow (the application loop does it
   // after input when its backend shows pixels); PaintTo paints all and copies.
-  TBitmap& WindowBitmap();
+  TBitmap& WindowBitmap() override;
   // False until the window is first painted; until then nothing needs invalidating.
-  bool HasWindowPixels() const { return window_ != nullptr; }
-  void InvalidateWindowRect(const TRect& windowRect);
-  void UpdateWindow();
+  bool HasWindowPixels() const override { return window_ != nullptr; }
+  void InvalidateWindowRect(const TRect& windowRect) override;
+  void UpdateWindow() override;
   const TRect& InvalidRect() const { return invalid_; }
   void PaintTo(TBitmap& dest);
   void SaveToPng(const std::string& fileName);
@@ -131,7 +116,7 @@ class TCustomForm : public TWinControl {
   TCloseQueryEvent OnCloseQuery;
 
   // A control of this form is leaving it: drop focus, capture and references to it.
-  void ControlRemoving(TControl* control);
+  void ControlRemoving(TControl* control) override;
 
  protected:
   void Loaded() override;
@@ -236,5 +221,10 @@ class TApplication : public TComponent {
 
 extern TApplication* Application;
 extern TScreen* Screen;
+
+// The form at the top of a control's parent chain, or nullptr.
+TCustomForm* GetParentForm(const TControl* control);
+// As GetParentForm, but raises EInvalidOperation when there is none.
+TCustomForm* ValidParentForm(const TControl* control);
 
 }  // namespace host

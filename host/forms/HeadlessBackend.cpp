@@ -1,5 +1,5 @@
-#include "Backend.h"
-#include "Utf8.h"
+#include "host/forms/Backend.h"
+#include "host/core/Utf8.h"
 
 namespace host {
 

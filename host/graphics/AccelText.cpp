@@ -1,7 +1,7 @@
 // Captions with '&' accelerator prefixes.
-#include "FontEngine.h"
-#include "Raster.h"
-#include "Utf8.h"
+#include "host/graphics/FontEngine.h"
+#include "host/graphics/Raster.h"
+#include "host/core/Utf8.h"
 
 namespace host {
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Filer.h"
-#include "Graphics.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "FontEngine.h"
+#include "host/graphics/FontEngine.h"
 
 namespace host::fontengine {
 

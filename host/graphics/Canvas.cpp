@@ -1,8 +1,8 @@
 // The canvas: target, origin and clipping, pixels, rectangles and the focus frame.
 #include <limits>
 
-#include "ClassBuilder.h"
-#include "Raster.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/Raster.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 // Copying bitmaps onto the canvas. Pixels with partial alpha (from PNG files) are
 // blended, fully transparent ones skipped, so glyph pictures keep their soft edges.
-#include "Raster.h"
+#include "host/graphics/Raster.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 // the whole line, so huge coordinates cost nothing.
 #include <cmath>
 
-#include "Raster.h"
+#include "host/graphics/Raster.h"
 
 namespace host {
 

@@ -1,9 +1,9 @@
 // Text on the canvas: glyphs from the font engine blended in the font colour.
 #include <limits>
 
-#include "FontEngine.h"
-#include "Raster.h"
-#include "Utf8.h"
+#include "host/graphics/FontEngine.h"
+#include "host/graphics/Raster.h"
+#include "host/core/Utf8.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
 #include <array>
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "Draw3D.h"
+#include "host/graphics/Draw3D.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // Drawing helpers of the classic raised look: bevels, button faces and check marks.
 #pragma once
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

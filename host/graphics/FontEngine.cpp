@@ -1,4 +1,4 @@
-#include "FontEngine.h"
+#include "host/graphics/FontEngine.h"
 
 #include <cstdlib>
 #include <functional>

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host::fontengine {
 

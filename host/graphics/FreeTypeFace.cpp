@@ -15,7 +15,7 @@
 #include <optional>
 #include <tuple>
 
-#include "FontEngine.h"
+#include "host/graphics/FontEngine.h"
 
 namespace host::fontengine {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Persistent.h"
-#include "Types.h"
+#include "host/core/Persistent.h"
+#include "host/core/Types.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // Pen, brush and font: published attributes that tell their owner when they change.
-#include "ClassBuilder.h"
-#include "FontEngine.h"
-#include "Graphics.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/FontEngine.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

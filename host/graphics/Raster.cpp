@@ -1,4 +1,4 @@
-#include "Raster.h"
+#include "host/graphics/Raster.h"
 
 namespace host::raster {
 

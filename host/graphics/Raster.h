@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host::raster {
 

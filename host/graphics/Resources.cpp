@@ -2,7 +2,7 @@
 #include <map>
 #include <utility>
 
-#include "Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace host {
 

@@ -6,9 +6,9 @@
 #include "SdlDropDown.h"
 #include "SdlKeys.h"
 #include "SdlWindow.h"
-#include "host/Forms.h"
-#include "host/SysUtils.h"
-#include "host/Utf8.h"
+#include "host/forms/Forms.h"
+#include "host/core/SysUtils.h"
+#include "host/core/Utf8.h"
 
 namespace host::sdl {
 

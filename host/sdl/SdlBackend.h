@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/Backend.h"
+#include "host/forms/Backend.h"
 
 namespace host::sdl {
 

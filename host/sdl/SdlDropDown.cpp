@@ -1,8 +1,8 @@
 #include "SdlDropDown.h"
 
 #include "SdlWindow.h"
-#include "host/StdCtrls.h"
-#include "host/SysUtils.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "host/core/SysUtils.h"
 
 namespace host::sdl {
 

@@ -5,7 +5,7 @@
 
 #include <SDL.h>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 
 namespace host::sdl {
 

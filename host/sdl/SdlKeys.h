@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "host/Messages.h"
+#include "host/controls/Messages.h"
 
 namespace host::sdl {
 

@@ -1,6 +1,6 @@
 #include "SdlWindow.h"
 
-#include "host/SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace host::sdl {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 
 namespace host::sdl {
 

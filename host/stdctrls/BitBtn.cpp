@@ -1,6 +1,6 @@
 // TBitBtn: glyph and caption laid out as the classic bitmap button does.
-#include "Buttons.h"
-#include "ClassBuilder.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/core/ClassBuilder.h"
 
 namespace host {
 

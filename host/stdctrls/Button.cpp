@@ -1,8 +1,8 @@
 // TButton: the classic push button.
-#include "ClassBuilder.h"
-#include "Draw3D.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/Draw3D.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "Controls.h"
+#include "host/controls/Controls.h"
 
 namespace host {
 

@@ -1,10 +1,10 @@
 // TComboBox: a field with a button that drops down a list of items.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Draw3D.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/Draw3D.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 
@@ -125,7 +125,7 @@ void TComboBox::SetDroppedDown(bool value) {
     Invalidate();
     return;
   }
-  TCustomForm* form = WindowForm();
+  TCustomForm* form = GetParentForm(this);
   if (!form || !Showing()) return;
   if (OnDropDown) OnDropDown(this);
   list_ = new TComboListBox(this, form);

@@ -1,9 +1,9 @@
-#include "Dialogs.h"
+#include "host/stdctrls/Dialogs.h"
 
 #include <algorithm>
 
-#include "ExtCtrls.h"
-#include "StdCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

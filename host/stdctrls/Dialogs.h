@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "Forms.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 

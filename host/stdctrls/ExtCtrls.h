@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "Controls.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "host/controls/Controls.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

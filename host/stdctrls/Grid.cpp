@@ -1,10 +1,10 @@
 // TCustomGrid: sizes, geometry, focus and selection, scrolling, stored sizes.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Filer.h"
-#include "Grids.h"
-#include "Lists.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/Grids.h"
+#include "host/core/Lists.h"
 
 namespace host {
 
@@ -239,7 +239,7 @@ bool TCustomGrid::MouseToCell(Integer x, Integer y, Integer& col, Integer& row) 
 void TCustomGrid::InvalidateCell(Integer col, Integer row) {
   TRect r = CellRect(col, row);
   if (r.IsEmpty()) return;
-  TCustomForm* form = WindowForm();
+  TCustomForm* form = GetParentForm(this);
   if (!form) return;
   const TPoint o = WindowOrigin();
   form->InvalidateWindowRect(IntersectRect(OffsetRect(Rect(r.Left, r.Top, r.Right + gridLineWidth_, r.Bottom + gridLineWidth_), o.X, o.Y), VisibleWindowRect()));

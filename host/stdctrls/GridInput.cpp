@@ -1,7 +1,7 @@
 // Grid input: the mouse focuses cells, the arrow keys move, typing opens the editor.
 #include <algorithm>
 
-#include "Grids.h"
+#include "host/stdctrls/Grids.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // Painting a grid: fixed cells raised in the face colour, selected cells in the
 // highlight, the focused cell with a focus rectangle, then the grid lines.
-#include "Draw3D.h"
-#include "Grids.h"
+#include "host/graphics/Draw3D.h"
+#include "host/stdctrls/Grids.h"
 
 namespace host {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Controls.h"
-#include "Forms.h"
+#include "host/controls/Controls.h"
+#include "host/forms/Forms.h"
 
 namespace host {
 

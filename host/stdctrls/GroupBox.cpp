@@ -1,7 +1,7 @@
 // TGroupBox: an etched frame with a caption; its children sit inside the frame.
-#include "ClassBuilder.h"
-#include "Draw3D.h"
-#include "StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/Draw3D.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // TImage and its TPicture.
-#include "ClassBuilder.h"
-#include "ExtCtrls.h"
-#include "Filer.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/streaming/Filer.h"
 
 namespace host {
 

@@ -1,8 +1,8 @@
 // TLabel: text painted by the parent, sized to its caption when AutoSize is set.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

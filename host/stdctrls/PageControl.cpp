@@ -1,11 +1,11 @@
 // TPageControl: a row of tabs above a raised frame; the active sheet fills the frame.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "ComCtrls.h"
-#include "Draw3D.h"
-#include "Forms.h"
-#include "Lists.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/graphics/Draw3D.h"
+#include "host/forms/Forms.h"
+#include "host/core/Lists.h"
 
 namespace host {
 

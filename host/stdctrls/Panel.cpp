@@ -1,7 +1,7 @@
 // TPanel: a container with raised or lowered bevels and a centred caption.
-#include "ClassBuilder.h"
-#include "Draw3D.h"
-#include "ExtCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/graphics/Draw3D.h"
+#include "host/stdctrls/ExtCtrls.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // TRadioButton: one checked per parent; the checked one is its group's tab stop.
-#include "ClassBuilder.h"
-#include "Forms.h"
-#include "StdCtrls.h"
+#include "host/core/ClassBuilder.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 namespace host {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "Controls.h"
-#include "Lists.h"
+#include "host/controls/Controls.h"
+#include "host/core/Lists.h"
 
 namespace host {
 

@@ -1,10 +1,10 @@
 // TDrawGrid, TStringGrid and the in-place editor.
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Grids.h"
-#include "Lists.h"
-#include "Utf8.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/Grids.h"
+#include "host/core/Lists.h"
+#include "host/core/Utf8.h"
 
 namespace host {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Component.h"
-#include "Parser.h"
-#include "Streams.h"
+#include "host/core/Component.h"
+#include "host/streaming/Parser.h"
+#include "host/core/Streams.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "Parser.h"
+#include "host/streaming/Parser.h"
 
 #include <cctype>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SysUtils.h"
+#include "host/core/SysUtils.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "ClassBuilder.h"
-#include "Filer.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
 
 namespace host {
 

@@ -6,8 +6,8 @@
 
 #include "ExampleForms.h"
 #include "Route.h"
-#include "host/Filer.h"
-#include "host/StdCtrls.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 using namespace demo;

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/ExtCtrls.h"
-#include "host/Forms.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/forms/Forms.h"
 
 using namespace host;
 

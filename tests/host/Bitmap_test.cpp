@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "PixelTestHelpers.h"
-#include "host/ClassBuilder.h"
-#include "host/Filer.h"
+#include "host/core/ClassBuilder.h"
+#include "host/streaming/Filer.h"
 
 using namespace host;
 using namespace pixeltest;

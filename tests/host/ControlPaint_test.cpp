@@ -2,9 +2,9 @@
 // clipping, opacity and partial repaints. Checked pixel by pixel.
 #include <gtest/gtest.h>
 
-#include "host/Buttons.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

@@ -2,10 +2,10 @@
 // the palette, and the screenless form designer.
 #include <gtest/gtest.h>
 
-#include "host/DesignIntf.h"
-#include "host/Buttons.h"
-#include "host/ExtCtrls.h"
-#include "host/StdCtrls.h"
+#include "host/design/DesignIntf.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

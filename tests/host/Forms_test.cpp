@@ -1,10 +1,10 @@
 // Forms: position on the screen, closing, embedding in a control, the application loop.
 #include <gtest/gtest.h>
 
-#include "host/Backend.h"
-#include "host/ExtCtrls.h"
-#include "host/Filer.h"
-#include "host/StdCtrls.h"
+#include "host/forms/Backend.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 using namespace host;
 

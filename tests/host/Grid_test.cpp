@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "host/Filer.h"
-#include "host/Grids.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/Grids.h"
 
 using namespace host;
 

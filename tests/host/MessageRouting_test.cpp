@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/DesignIntf.h"
-#include "host/StdCtrls.h"
+#include "host/design/DesignIntf.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

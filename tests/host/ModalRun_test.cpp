@@ -2,9 +2,9 @@
 // button, clicks by name path, and the end of the input ending the run with mrNone.
 #include <gtest/gtest.h>
 
-#include "host/Backend.h"
-#include "host/Dialogs.h"
-#include "host/StdCtrls.h"
+#include "host/forms/Backend.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <utility>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace pixeltest {
 

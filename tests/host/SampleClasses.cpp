@@ -1,6 +1,6 @@
 #include "SampleClasses.h"
 
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace sample {
 

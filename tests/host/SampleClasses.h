@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "host/Component.h"
-#include "host/Filer.h"
-#include "host/Lists.h"
+#include "host/core/Component.h"
+#include "host/streaming/Filer.h"
+#include "host/core/Lists.h"
 
 namespace sample {
 

@@ -2,11 +2,11 @@
 // bitmap buttons and labels.
 #include <gtest/gtest.h>
 
-#include "host/Buttons.h"
-#include "host/ComCtrls.h"
-#include "host/ExtCtrls.h"
-#include "host/Filer.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Buttons.h"
+#include "host/stdctrls/ComCtrls.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "host/Backend.h"
-#include "host/ExtCtrls.h"
-#include "host/Filer.h"
-#include "host/StdCtrls.h"
+#include "host/forms/Backend.h"
+#include "host/stdctrls/ExtCtrls.h"
+#include "host/streaming/Filer.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 

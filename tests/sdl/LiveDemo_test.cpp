@@ -4,7 +4,7 @@
 #include "LiveRun.h"
 #include "Screenshot.h"
 #include "SetupForm.h"
-#include "host/Filer.h"
+#include "host/streaming/Filer.h"
 #include "zelvant/Package.h"
 
 using namespace host;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "apps/sdlcheck/CheckWizard.h"
-#include "host/Backend.h"
+#include "host/forms/Backend.h"
 
 namespace sdltest {
 

@@ -4,7 +4,7 @@
 #include "LiveRun.h"
 #include "Screenshot.h"
 #include "apps/sdlcheck/CheckWizard.h"
-#include "host/Dialogs.h"
+#include "host/stdctrls/Dialogs.h"
 
 using namespace host;
 using namespace sdltest;

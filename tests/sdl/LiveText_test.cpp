@@ -3,7 +3,7 @@
 // character, as they do headless.
 #include "LiveFixture.h"
 #include "LiveRun.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 using namespace sdltest;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "host/Backend.h"
+#include "host/forms/Backend.h"
 #include "host/sdl/SdlKeys.h"
 
 namespace sdltest {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 
 namespace sdltest {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace zelvant_test {
 

@@ -1,6 +1,6 @@
 #include "ListHolder.h"
 
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 
 namespace zelvant_test {
 

@@ -1,7 +1,7 @@
 // A component that publishes one list of each kind, to store them in real form files.
 #pragma once
 
-#include "host/Component.h"
+#include "host/core/Component.h"
 #include "zelvant/ZelvL.h"
 
 namespace zelvant_test {

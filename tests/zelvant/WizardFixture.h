@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Forms.h"
+#include "host/forms/Forms.h"
 #include "zelvant/ZelvA.h"
 
 namespace zelvant_test {

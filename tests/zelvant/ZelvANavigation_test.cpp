@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "WizardFixture.h"
-#include "host/Backend.h"
-#include "host/StdCtrls.h"
+#include "host/forms/Backend.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 using namespace zelvant;
@@ -372,7 +372,7 @@ class TEventForm : public TForm {
 
 }  // namespace
 
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 HOST_PUBLISHED(TEventForm) {
   P.Method("CanChange", &TEventForm::CanChange);
   P.Method("Changed", &TEventForm::Changed);

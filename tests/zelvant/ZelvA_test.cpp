@@ -20,7 +20,7 @@ class TCounter : public TComponent {
 
 }  // namespace
 
-#include "host/ClassBuilder.h"
+#include "host/core/ClassBuilder.h"
 HOST_PUBLISHED(TCounter) {
   P.Method("SetNumApos", &TCounter::SetNumApos);
   P.Method("SetNewPosition", &TCounter::SetNewPosition);

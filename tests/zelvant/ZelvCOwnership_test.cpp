@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "WizardFixture.h"
-#include "host/ClassBuilder.h"
-#include "host/Dialogs.h"
+#include "host/core/ClassBuilder.h"
+#include "host/stdctrls/Dialogs.h"
 #include "zelvant/ZelvC.h"
 
 using namespace host;

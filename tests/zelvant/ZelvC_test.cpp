@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "WizardFixture.h"
-#include "host/Dialogs.h"
-#include "host/StdCtrls.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/stdctrls/StdCtrls.h"
 #include "zelvant/ZelvC.h"
 
 using namespace host;

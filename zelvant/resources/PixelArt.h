@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "host/Graphics.h"
+#include "host/graphics/Graphics.h"
 
 namespace zelvant::art {
 
