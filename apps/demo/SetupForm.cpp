@@ -84,7 +84,9 @@ std::string FindExamplesDir(const std::string& explicitDir) {
   auto holds = [](const fs::path& dir) { return fs::is_regular_file(dir / "setup.dfm"); };
   if (!explicitDir.empty()) return explicitDir;
   const fs::path exeDir = fs::path(ProgramPath()).parent_path();
-  for (const fs::path& dir : {exeDir / "examples", exeDir.parent_path() / "examples",
+  // Beside the program, in an installed prefix's share/zelvant, or up from a build tree.
+  for (const fs::path& dir : {exeDir / "examples", exeDir.parent_path() / "share" / "zelvant" / "examples",
+                              exeDir.parent_path() / "examples",
                               exeDir.parent_path().parent_path() / "examples"})
     if (holds(dir)) return dir.string();
 #ifdef ZELVANT_SOURCE_DIR
