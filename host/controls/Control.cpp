@@ -175,7 +175,12 @@ void TControl::Invalidate() {
 }
 
 void TControl::Update() {
-  if (IWindowHost* window = WindowHost()) window->UpdateWindow();
+  // A window that was never painted has nothing to bring up to date (its first paint
+  // paints everything), and while a form is read a repaint only marks.
+  IWindowHost* window = WindowHost();
+  if (!window || !window->HasWindowPixels()) return;
+  if (ComponentState().Contains(csLoading) || (Owner() && Owner()->ComponentState().Contains(csLoading))) return;
+  window->UpdateWindow();
 }
 
 void TControl::Repaint() {

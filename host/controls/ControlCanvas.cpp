@@ -11,8 +11,11 @@ HOST_PUBLISHED(TGraphicControl) {}
 void TControlCanvas::Prepare() {
   if (painting_) return;
   IWindowHost* form = control_->WindowHost();
-  TRect visible = control_->VisibleInWindow() ? control_->VisibleWindowRect() : TRect{};
-  if (!form || visible.IsEmpty()) {
+  // A window without pixels yet is painted whole when first shown; measuring text
+  // needs none.
+  const bool shows = form && form->HasWindowPixels() && control_->VisibleInWindow();
+  TRect visible = shows ? control_->VisibleWindowRect() : TRect{};
+  if (visible.IsEmpty()) {
     // Nothing of the control shows: draw into a scratch pixel nobody looks at.
     static TBitmap scratch(1, 1);
     SetTarget(&scratch);
