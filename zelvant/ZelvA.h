@@ -20,6 +20,9 @@ using host::Integer;
 HOST_ENUM(ZelvantStyle, asWizard, asNone, asTabbed)
 
 class TZelvant;
+struct TRouteFinding;
+struct TRouteOptions;
+struct TRouteSteps;
 
 // Sender and page arguments are way-list positions (or page numbers without a way list).
 using TPageChangeEvent = host::TEvent<void(TZelvant* sender, Integer page)>;
@@ -109,6 +112,16 @@ class TZelvant : public host::TCustomControl {
   void JumpRel(Integer Delta);
   void ClearHistory();
   Integer Execute(Integer APage);
+
+  // --- route checks (zelvant/ZelvRoutes.h): the faults of the wizard's routes, and the
+  // steps taken and left on the route through the position shown
+  std::vector<TRouteFinding> CheckRoutes() const;
+  std::vector<TRouteFinding> CheckRoutes(const TRouteOptions& options) const;
+  TRouteSteps RouteSteps() const;
+  TRouteSteps RouteSteps(const TRouteOptions& options) const;
+  Integer StepsTaken() const;
+  Integer FewestStepsLeft() const;
+  Integer MostStepsLeft() const;
 
   void Nextclick(host::TObject* Sender);
   void Backclick(host::TObject* Sender);

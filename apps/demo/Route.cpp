@@ -85,6 +85,7 @@ class TRouteBackend : public THeadlessBackend {
     v.Position = position;
     v.RealPage = z->GetRealPage(position);
     v.PageName = v.RealPage >= 0 && v.RealPage < z->PageNames()->Count() ? z->PageNames()->Get(v.RealPage) : "";
+    v.Steps = z->RouteSteps(TSetupForm::RouteOptions());
     result_.Visits.push_back(v);
   }
 

@@ -26,6 +26,7 @@ struct TVisit {
   Integer RealPage = 0;
   std::string PageName;
   std::string Picture;  // file written for it, empty when none
+  zelvant::TRouteSteps Steps;  // the wizard's steps taken and left there
 };
 
 struct TRouteResult {

@@ -73,6 +73,12 @@ void TSetupForm::WizardAskPageChange(TZelvant*, Integer, Integer& newPage) {
   newPage = IsChecked(FindComponent("CustomRadio")) ? rowOptions : rowReady;
 }
 
+zelvant::TRouteOptions TSetupForm::RouteOptions() {
+  zelvant::TRouteOptions options;
+  options.AskTargets[rowSetupType] = {rowOptions, rowReady};
+  return options;
+}
+
 TForm* TSetupForm::GetOptionsForm() {
   auto form = std::make_unique<TForm>(nullptr);
   LoadFormFile((std::filesystem::path(ExamplesDir) / "options.dfm").string(), form.get());

@@ -8,6 +8,7 @@
 #include "host/forms/Forms.h"
 #include "zelvant/ZelvA.h"
 #include "zelvant/ZelvC.h"
+#include "zelvant/ZelvRoutes.h"
 
 namespace demo {
 
@@ -34,6 +35,9 @@ class TSetupForm : public host::TForm {
   std::function<void(zelvant::TZelvant*, Integer)> PageShown;
 
   TSetupChoices Choices() const;
+  // The routes as the handlers make them: the "Ask" row goes on to the options or to
+  // the summary.
+  static zelvant::TRouteOptions RouteOptions();
   zelvant::TZelvant* Wizard() const;
 
   // Published handlers.

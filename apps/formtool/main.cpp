@@ -4,22 +4,30 @@
 //   formtool FILE -o OUT     check FILE and write the canonical form to OUT
 //   formtool --check FILE    check only
 //   formtool FILE --png OUT  render the form (shown and active, as on screen) to a PNG
+//   formtool --routes FILE   check the routes of the form's wizards: one line per finding,
+//                            FILE: position N (page "Name"): message; exit code 1 on an error
+//   formtool --dot FILE      write the wizards' route graphs in Graphviz's dot language
+//                            (to OUT with -o)
+//   --ask POS=T1,T2          the positions the OnAskPageChange handler may choose on the
+//                            "Ask" row at POS (-1: finish), for --routes and --dot
 //
 // The first error is reported as FILE:LINE:COLUMN: message, with exit code 1.
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
 
 #include "host/streaming/Filer.h"
+#include "RouteReport.h"
 #include "host/forms/Forms.h"
 #include "zelvant/Package.h"
 
 namespace {
 
 int Usage() {
-  std::cerr << "usage: formtool [--check] FILE [-o OUT] [--png OUT]\n";
+  std::cerr << "usage: formtool [--check | --routes | --dot] FILE [-o OUT] [--png OUT] [--ask POS=T1,T2...]\n";
   return 2;
 }
 
@@ -27,10 +35,16 @@ int Usage() {
 
 int main(int argc, char** argv) {
   std::string input, output, png;
-  bool checkOnly = false;
+  bool checkOnly = false, routes = false, dot = false;
+  zelvant::TRouteOptions routeOptions;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--check") checkOnly = true;
+    else if (arg == "--routes") routes = true;
+    else if (arg == "--dot") dot = true;
+    else if (arg == "--ask" && i + 1 < argc) {
+      if (!formtool::ParseAskTargets(argv[++i], routeOptions)) return Usage();
+    }
     else if (arg == "-o" && i + 1 < argc) output = argv[++i];
     else if (arg == "--png" && i + 1 < argc) png = argv[++i];
     else if (!arg.empty() && arg[0] != '-' && input.empty()) input = arg;
@@ -68,6 +82,20 @@ int main(int argc, char** argv) {
     std::cout << input << ": ok\n";
     return 0;
   }
+  if (dot) {
+    std::ofstream file;
+    if (!output.empty()) {
+      file.open(output, std::ios::binary);
+      if (!file) {
+        std::cerr << output << ": cannot write\n";
+        return 1;
+      }
+    }
+    formtool::WriteRouteDot(*root, routeOptions, output.empty() ? std::cout : file);
+    // With --routes too, the findings go to the error stream beside the graph.
+    return routes ? formtool::ReportRoutes(input, *root, routeOptions, std::cerr) : 0;
+  }
+  if (routes) return formtool::ReportRoutes(input, *root, routeOptions, std::cout);
   if (!png.empty()) {
     auto* form = dynamic_cast<host::TCustomForm*>(root.get());
     if (!form) {
