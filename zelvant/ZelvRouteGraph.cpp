@@ -18,6 +18,7 @@ const char* RouteEdgeKindName(TRouteEdgeKind kind) {
     case TRouteEdgeKind::Jump: return "Jump";
     case TRouteEdgeKind::Change: return "Change";
     case TRouteEdgeKind::Tab: return "Tab";
+    case TRouteEdgeKind::OK: return "OK";
   }
   return "";
 }
@@ -40,7 +41,10 @@ struct TJumpInfo {
   const TWinControl* Group;  // the parent it stands in on wizard pages
   std::vector<Integer> Pages;  // real pages it is shown on
 
-  Integer TargetFrom(Integer position) const { return Mode == jmAbsolut ? JumpPage : position + JumpPage; }
+  // Wide enough that a stored offset near the integer's limits cannot overflow.
+  long long TargetFrom(Integer position) const {
+    return Mode == jmAbsolut ? JumpPage : static_cast<long long>(position) + JumpPage;
+  }
 };
 
 template <class Control>
@@ -68,7 +72,10 @@ class TRouteReader {
     ReadJumpControls();
     if (z_.Style() != asTabbed)
       for (Integer p = 1; p <= g_.last_; ++p) ReadNext(p);
-    if (z_.Style() == asWizard) ReadChange();
+    if (z_.Style() == asWizard) {
+      ReadChange();
+      ReadOK();
+    }
     if (z_.Style() == asTabbed) ReadTabs();
     GroupEdges();
   }
@@ -93,6 +100,8 @@ class TRouteReader {
     Report(TRouteSeverity::Error, position, message, control);
     g_.broken_[position] = 1;
   }
+
+  bool Exists(long long position) const { return position >= 0 && position <= g_.last_; }
 
   std::string Range() const { return "0 to " + IntToStr(g_.last_); }
 
@@ -166,8 +175,8 @@ class TRouteReader {
           radiosAt_[p].push_back(jumps_.size() - 1);
           continue;
         }
-        const Integer t = j.TargetFrom(p);
-        if (t == kRouteFinish || g_.IsPosition(t)) Add(p, t, TRouteEdgeKind::Jump, c);
+        const long long t = j.TargetFrom(p);
+        if (t == kRouteFinish || Exists(t)) Add(p, static_cast<Integer>(t), TRouteEdgeKind::Jump, c);
         else Broken(p, what + " leads to position " + IntToStr(t) + ", which does not exist (" + Range() + ")", c);
       }
     }
@@ -203,9 +212,9 @@ class TRouteReader {
     bool decided = false;
     for (size_t index : radiosAt_[p]) {
       const TJumpInfo& j = jumps_[index];
-      const Integer t = j.TargetFrom(p);
+      const long long t = j.TargetFrom(p);
       if (t == kRouteFinish) continue;
-      if (g_.IsPosition(t)) Add(p, t, TRouteEdgeKind::Jump, j.Control);
+      if (Exists(t)) Add(p, static_cast<Integer>(t), TRouteEdgeKind::Jump, j.Control);
       else
         Broken(p, "jump radio button " + j.Control->Name() + " leads to position " + IntToStr(t) +
                       ", which does not exist (" + Range() + ")", j.Control);
@@ -276,6 +285,14 @@ class TRouteReader {
     if (z_.RememberPage && toDialog)
       for (Integer p = 1; p <= g_.last_; ++p)
         if (p != g_.start_) Add(0, p, TRouteEdgeKind::Change);
+  }
+
+  // The bar's OK button finishes from the dialog page, and from every wizard page where
+  // the wizard presentation shows it too.
+  void ReadOK() {
+    if (z_.BtnDialogOK()->Show() && HasCode(*z_.BLDialog(), 6)) Add(0, kRouteFinish, TRouteEdgeKind::OK);
+    if (z_.BtnWizardOK()->Show() && HasCode(*z_.BLWizard(), 6))
+      for (Integer p = 1; p <= g_.last_; ++p) Add(p, kRouteFinish, TRouteEdgeKind::OK);
   }
 
   // A tab stands for each wizard position up to the page count.

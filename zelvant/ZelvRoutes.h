@@ -14,13 +14,13 @@
 
 namespace zelvant {
 
-// The end of every route: what a Next on a "Finish" row or on the last page, or a
-// jump to position -1, leads to.
+// The end of every route: what a Next on a "Finish" row or on the last page, a jump to
+// position -1, or the OK button leads to.
 constexpr Integer kRouteFinish = -1;
 
-enum class TRouteEdgeKind { Next, Goto, Ask, Jump, Change, Tab };
+enum class TRouteEdgeKind { Next, Goto, Ask, Jump, Change, Tab, OK };
 
-// "Next", "Goto", "Ask", "Jump", "Change", "Tab".
+// "Next", "Goto", "Ask", "Jump", "Change", "Tab", "OK".
 const char* RouteEdgeKindName(TRouteEdgeKind kind);
 
 struct TRouteEdge {

@@ -35,7 +35,7 @@ TEST(RouteSteps, PlainPagesCountDownAsNextIsClicked) {
   w.z->UseHistory = false;
   w.z->setPage(4);
   EXPECT_EQ(Steps(*w.z), (V{3, 0, 0}));
-  // The dialog page is off the route.
+  // The dialog page is off the route, and without its OK button it finishes nothing.
   w.z->setPage(0);
   EXPECT_EQ(w.z->FewestStepsLeft(), -1);
   EXPECT_EQ(w.z->MostStepsLeft(), -1);

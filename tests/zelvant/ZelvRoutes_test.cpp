@@ -147,9 +147,9 @@ TEST(Routes, ChangeLinksTheDialogPageButRescuesNoTrap) {
   RouteWizard w(3, {{1, kNext}, {2, 1}, {3, kFinish}});
   w.Dress();
   EXPECT_EQ(w.From(2), (Strings{"1 Goto", "0 Change"}));
-  EXPECT_EQ(w.From(0), Strings{"1 Change"});
+  EXPECT_EQ(w.From(0), (Strings{"1 Change", "finish OK"}));
   w.z->RememberPage = true;
-  EXPECT_EQ(w.From(0), (Strings{"1 Change", "2 Change", "3 Change"}));
+  EXPECT_EQ(w.From(0), (Strings{"1 Change", "2 Change", "3 Change", "finish OK"}));
   // Through the dialog every position can reach every other, yet 1 and 2 still trap
   // the user on the wizard's route.
   EXPECT_EQ(w.Keys(), (Strings{"error@1"}));
@@ -171,4 +171,26 @@ TEST(Routes, AnEmptyWayListHasNoPositionToStartFrom) {
   w.z->SetWayListEnabled(true);
   EXPECT_EQ(w.Keys(), (Strings{"error@1", "warning@page 1", "warning@page 2"}));
   EXPECT_EQ(w.Message("error@1"), "StartPage is 1, which is not a position of this wizard (0 to 0)");
+}
+
+TEST(Routes, AnOffsetNearTheIntegersLimitIsReportedWithoutOverflow) {
+  RouteWizard w(2);
+  w.AddJump<TAJumpBitBtn>("Huge", {1}, 2147483647, jmRelativ);
+  EXPECT_EQ(w.Keys(), Strings{"error@1"});
+  EXPECT_EQ(w.Message("error@1"), "jump button Huge leads to position 2147483648, which does not exist (0 to 2)");
+}
+
+TEST(Routes, TheOKButtonFinishesWhereTheBarShowsIt) {
+  // A "Dialog" row ends the route on the dialog page, whose OK finishes.
+  RouteWizard w(2, {{1, kNext}, {2, gpDialog}});
+  EXPECT_EQ(w.Keys(), (Strings{"error@1", "error@2"}));
+  w.Dress();
+  EXPECT_EQ(w.Keys(), Strings{});
+  // Without "OK" in the dialog's layout it does not.
+  w.z->BLDialog()->Del(4);
+  EXPECT_EQ(w.Keys(), (Strings{"error@1", "error@2"}));
+  // The wizard presentation's OK finishes from every page.
+  w.z->BtnWizardOK()->SetShow(true);
+  EXPECT_EQ(w.From(1), (Strings{"2 Next", "0 Change", "finish OK"}));
+  EXPECT_EQ(w.Keys(), Strings{});
 }
