@@ -2,6 +2,8 @@
 // Next, a way-list row, an "Ask" row, a jump control, Change or a tab can go. A way to
 // a position that does not exist becomes a finding instead of an edge.
 #include <algorithm>
+#include <optional>
+#include <type_traits>
 
 #include "zelvant/ZelvC.h"
 #include "zelvant/ZelvRoutes.h"
@@ -48,14 +50,24 @@ struct TJumpInfo {
 };
 
 template <class Control>
-TJumpInfo Describe(const Control& c, bool radio, Integer numPages) {
+TJumpInfo Describe(const Control& c, Integer numPages) {
+  constexpr bool radio = std::is_same_v<Control, TAJumpRadioBtn>;
   TJumpInfo info{&c, radio, c.JumpMode, c.JumpPage, false, c.GetParentInWizard() ? c.GetParentInWizard() : c.Parent(), {}};
-  if constexpr (std::is_same_v<Control, TAJumpRadioBtn>) info.Checked = c.Checked();
+  if constexpr (radio) info.Checked = c.Checked();
   const TAposList* shows = c.ShowContainer();
   const Integer n = shows ? std::min<Integer>(shows->List.Count(), numPages + 1) : 0;
   for (Integer r = 0; r < n; ++r)
     if (shows->Record(r).Show == 1) info.Pages.push_back(r);
   return info;
+}
+
+// The jump control c is, when it is one bound to the wizard.
+std::optional<TJumpInfo> JumpControl(const TComponent* c, const TZelvant& wizard) {
+  if (const auto* button = dynamic_cast<const TAJumpBitBtn*>(c))
+    if (button->Zelvant() == &wizard) return Describe(*button, wizard.NumPages());
+  if (const auto* radio = dynamic_cast<const TAJumpRadioBtn*>(c))
+    if (radio->Zelvant() == &wizard) return Describe(*radio, wizard.NumPages());
+  return std::nullopt;
 }
 
 std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
@@ -146,16 +158,9 @@ class TRouteReader {
     const TComponent* form = z_.Owner();
     if (!form) return;
     for (const TComponent* c : form->ComponentList()) {
-      TJumpInfo j;
-      if (const auto* button = dynamic_cast<const TAJumpBitBtn*>(c)) {
-        if (button->Zelvant() != &z_) continue;
-        j = Describe(*button, false, z_.NumPages());
-      } else if (const auto* radio = dynamic_cast<const TAJumpRadioBtn*>(c)) {
-        if (radio->Zelvant() != &z_) continue;
-        j = Describe(*radio, true, z_.NumPages());
-      } else {
-        continue;
-      }
+      const std::optional<TJumpInfo> jump = JumpControl(c, z_);
+      if (!jump) continue;
+      const TJumpInfo& j = *jump;
       const std::string what = (j.Radio ? "jump radio button " : "jump button ") + c->Name();
       const std::vector<Integer> positions = PositionsShowing(j);
       if (j.Pages.empty()) {
