@@ -64,7 +64,9 @@ struct TRouteSteps {
 
 // The positions of a wizard and the ways between them, read from the wizard, its way
 // list and the jump controls of its form. Ways to positions that do not exist are left
-// out of the graph and reported as findings instead.
+// out of the graph and reported as findings instead. The tabbed style moves by its tabs
+// and has no Next; the style without a bar is taken to have the application's own
+// buttons call Next; only the button bar has Change and OK.
 class TRouteGraph {
  public:
   explicit TRouteGraph(const TZelvant& wizard, const TRouteOptions& options = {});
