@@ -36,18 +36,20 @@ total=$($sudo apt-get install -s --no-install-recommends "${missing[@]}" 2>>"$lo
 $sudo apt-get install -y --no-install-recommends "${missing[@]}" >>"$log" 2>&1 &
 installer=$!
 next_print=0
+shown=""
 while kill -0 "$installer" 2>/dev/null; do
+  fetched=$(grep -c '^Get:' "$log" || true)
+  unpacked=$(grep -c '^Unpacking ' "$log" || true)
   configured=$(grep -c '^Setting up ' "$log" || true)
-  if [ "$configured" -eq 0 ]; then
-    line="Set-up: downloading, $(grep -c '^Get:' "$log" || true) of $total packages"
-  else
-    line="Set-up: installed $configured of $total packages"
-  fi
+  if [ "$configured" -gt 0 ]; then line="Set-up: configured $configured of $total packages"
+  elif [ "$unpacked" -gt 0 ]; then line="Set-up: unpacked $unpacked of $total packages"
+  else line="Set-up: downloaded $fetched of $total packages"; fi
   if [ -t 1 ]; then
     printf '\r%s   ' "$line"
-  elif [ "$SECONDS" -ge "$next_print" ]; then
+  elif [ "$SECONDS" -ge "$next_print" ] && [ "$line" != "$shown" ]; then
     echo "$line"
-    next_print=$((SECONDS + 15))
+    shown=$line
+    next_print=$((SECONDS + 10))
   fi
   sleep 1
 done
