@@ -27,11 +27,14 @@ endforeach()
 install(EXPORT ZelvantTargets NAMESPACE Zelvant:: DESTINATION ${ZELVANT_CMAKE_DIR})
 set(ZELVANT_WITH_SDL ${SDL2_FOUND})
 configure_package_config_file(cmake/ZelvantConfig.cmake.in ${PROJECT_BINARY_DIR}/ZelvantConfig.cmake
-  INSTALL_DESTINATION ${ZELVANT_CMAKE_DIR})
+  INSTALL_DESTINATION ${ZELVANT_CMAKE_DIR} PATH_VARS CMAKE_INSTALL_DATADIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/ZelvantConfigVersion.cmake
   COMPATIBILITY SameMinorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/ZelvantConfig.cmake ${PROJECT_BINARY_DIR}/ZelvantConfigVersion.cmake
   DESTINATION ${ZELVANT_CMAKE_DIR})
 
+# The .pc file finds its prefix from where it lies, so an installed tree can be moved.
+file(RELATIVE_PATH ZELVANT_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
+string(REGEX REPLACE "/$" "" ZELVANT_PC_TO_PREFIX "${ZELVANT_PC_TO_PREFIX}")
 configure_file(cmake/zelvant.pc.in ${PROJECT_BINARY_DIR}/zelvant.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/zelvant.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

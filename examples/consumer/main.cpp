@@ -1,0 +1,45 @@
+// A three-page wizard made in code, driven without a screen: the queued clicks press
+// Next twice and then Finish, and the program prints each page it reaches.
+#include <iostream>
+#include <utility>
+
+#include "host/forms/Backend.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "zelvant/ZelvA.h"
+#include "zelvant/ZelvC.h"
+
+using namespace host;
+using namespace zelvant;
+
+int main() {
+  TForm form(nullptr);
+  form.SetName("SetupForm");
+  form.SetClientWidth(420);
+  form.SetClientHeight(260);
+  auto* wizard = new TZelvant(&form);  // the form owns and frees it
+  wizard->SetName("Wizard");
+  wizard->SetParent(&form);
+  wizard->SetCaptionWizard("My Setup - step %d of %d");
+  for (auto [role, text] : {std::pair{wizard->BtnBack(), "&Back"}, {wizard->BtnNext(), "&Next"},
+                            {wizard->BtnFinish(), "&Finish"}, {wizard->BtnCancel(), "&Cancel"}}) {
+    role->SetText(text);
+    role->SetShow(true);
+    role->SetEnabled(true);
+  }
+  wizard->SetNumPages(3);
+  const char* texts[] = {"Welcome to My Setup.", "It installs into /opt/myapp.", "Ready to install."};
+  for (Integer page = 1; page <= 3; ++page) {
+    wizard->setPage(page);  // a page-aware control made now is shown on this page
+    auto* panel = new TAPanel(&form);
+    panel->SetParent(wizard);
+    panel->SetBounds(16, 16, 380, 160);
+    panel->SetCaption(texts[page - 1]);
+  }
+  wizard->OnPageChange = [&form](TZelvant*, Integer page) { std::cout << "page " << page << ": " << form.Caption() << "\n"; };
+  // Next, Next, then the same button, which reads Finish on the last page.
+  for (int click = 0; click < 3; ++click) Application->Headless()->ClickControl("Wizard.NextButton");
+  const Integer result = wizard->Execute(1);
+  std::cout << "Execute returned " << result << (result == mrOk ? " (OK)\n" : "\n");
+  return result == mrOk ? 0 : 1;
+}
