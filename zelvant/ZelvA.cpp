@@ -176,6 +176,11 @@ TZelvant::~TZelvant() {
 
 TForm* TZelvant::Form() const { return As<TForm>(Owner()); }
 
+// The wizard, or the form it is being created on, is being read from a form file.
+bool TZelvant::FormLoading() const {
+  return ComponentState().Contains(csLoading) || (Owner() && Owner()->ComponentState().Contains(csLoading));
+}
+
 void TZelvant::ReadLanguageFile() {
   TIniFile ini(LanguageFileName());
   const std::string language = ini.ReadString("Option", "Language", "english");
@@ -203,6 +208,7 @@ void TZelvant::ReadLanguageFile() {
 }
 
 void TZelvant::Loaded() {
+  const bool wasLoading = ComponentState().Contains(csLoading);
   if (SetFormProperties) {
     if (TForm* form = Form()) {
       form->SetPosition(poScreenCenter);
@@ -211,6 +217,8 @@ void TZelvant::Loaded() {
     }
   }
   TCustomControl::Loaded();
+  // The caption is written once everything it depends on has been read.
+  if (wasLoading) SetCaption();
 }
 
 void TZelvant::CallOnComponents(TMethodCache<AMethod1>& method, Integer value) {
@@ -255,7 +263,8 @@ void TZelvant::setpagenames(TStringList* Value) {
 }
 
 void TZelvant::SetCaption() {
-  if (!SetFormCaption) return;
+  // While loading, the form's stored caption stands; Loaded writes it when it is ours.
+  if (!SetFormCaption || FormLoading()) return;
   TForm* form = Form();
   if (!form) return;
   const Integer r = RealPage();
@@ -276,7 +285,7 @@ void TZelvant::SetCaptionWizard(const std::string& Value) {
 
 void TZelvant::SetCaptionDialog(const std::string& Value) {
   FCaptionDialog = Value;
-  if (FPage == 0)
+  if (FPage == 0 && !FormLoading())
     if (TForm* form = Form()) form->SetCaption(Value);
 }
 

@@ -17,6 +17,9 @@ namespace zelvant {
 
 using host::Integer;
 
+// Largest button size and tab spacing kept: the bar and tab arithmetic never overflows.
+constexpr Integer kMaxExtent = 32767;
+
 HOST_ENUM(ZelvantStyle, asWizard, asNone, asTabbed)
 
 class TZelvant;
@@ -68,7 +71,7 @@ class TButtonData : public host::TPersistent {
   TZelvant* FZelvant;
   std::string FText;
   std::unique_ptr<host::TBitmap> FGlyph;
-  TNumGlyphs FNumGlyphs = 0;
+  TNumGlyphs FNumGlyphs = 1;  // the stored default: a role left at it loads the same
   host::TButtonLayout FLayout = host::blGlyphLeft;
   bool FEnabled = false;
   bool FShow = false;
@@ -100,6 +103,10 @@ class TZelvant : public host::TCustomControl {
   void setPage(Integer Value);
   Integer GetRealPage(Integer APage) const;
   Integer RealPage() const { return GetRealPage(FPage); }
+  // The page a position shows, or -1 for a way-list position the list does not hold.
+  Integer ShownPage(Integer position) const;
+  // The dialog page is what is shown (position 0, or a way-list row showing page 0).
+  bool DialogShown() const { return ShownPage(FPage) == 0; }
   Integer getjumppage();
   Integer StartPage() const { return FStartPage; }
   void SetStartPage(Integer Value);
@@ -226,6 +233,7 @@ class TZelvant : public host::TCustomControl {
 
  private:
   host::TForm* Form() const;  // the owner as a form; EInvalidCast for any other owner
+  bool FormLoading() const;
   void ReadLanguageFile();
   void CallOnComponents(host::TMethodCache<AMethod1>& method, Integer value);
   void CheckPosition(Integer position, Integer realPage) const;
@@ -235,9 +243,13 @@ class TZelvant : public host::TCustomControl {
   void setdialogbuttons();
   void setnobuttons();
   void LayoutGroups(const TIntegerList& layout, bool dialog, bool last, Integer top);
-  void PlaceButton(Integer code, bool dialog, bool last, Integer top, Integer x, Integer& tabPos, Integer& advance);
+  host::TBitBtn* PlaceButton(Integer code, bool dialog, bool last, Integer top, Integer x, Integer& tabPos,
+                             Integer& advance);
   void PushHistory(Integer position);
   Integer TabRowHeight();
+  // Tabs are the positions that exist: NumPages, or fewer when a shorter way list is on.
+  Integer TabCount() const;
+  void RealignToTabStrip();
   std::string TabLabel(Integer position) const;
   Integer LineOfPage(Integer position) const;
   Integer FirstPageOfLine(Integer line) const;
@@ -278,6 +290,7 @@ class TZelvant : public host::TCustomControl {
   // Width each position's tab was last drawn with: positions of a way list may show the
   // same page, so the page names' slots alone cannot tell their tabs apart.
   std::vector<Integer> FTabWidths;
+  Integer FAlignedTabHeight = 0;  // tab strip height the children were last aligned below
   host::TMethodCache<AMethod1> FSetNumApos{"SetNumApos"};
   host::TMethodCache<AMethod1> FSetNewPosition{"SetNewPosition"};
 };

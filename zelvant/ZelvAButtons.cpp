@@ -111,12 +111,15 @@ void TZelvant::ShowButtons() {
   }
 }
 
-// Lays out one layout entry at x; advance is how far the walk moves on.
-void TZelvant::PlaceButton(Integer code, bool dialog, bool last, Integer top, Integer x, Integer& tabPos,
-                           Integer& advance) {
+// Lays out one layout entry at x; advance is how far the walk moves on. Returns the
+// button the entry placed, if any.
+TBitBtn* TZelvant::PlaceButton(Integer code, bool dialog, bool last, Integer top, Integer x, Integer& tabPos,
+                               Integer& advance) {
   const Integer step = FButtonWidth + 4;
+  TBitBtn* placed = nullptr;
   auto place = [&](TButtonData* data, TBitBtn* button) {
     advance = data->WriteToButton(button, top, x, FShowGlyph, tabPos) ? step : 0;
+    placed = button;
   };
   advance = 0;
   const bool okFinishes = FBtnWizardOK->Show() && last;
@@ -136,27 +139,32 @@ void TZelvant::PlaceButton(Integer code, bool dialog, bool last, Integer top, In
     case lcSpace: advance = kSpace; break;
     default: break;  // unknown codes only take a tab position
   }
+  return placed;
 }
 
 // Left group from the left edge rightwards up to "Middle", right group from the right
 // edge leftwards down to it. A list without "Middle" (or with it at either end) is laid
 // out as if it stood at the list's end (or there): the walks never pass the list.
+// Buttons the list does not name are parked as hidden ones are.
 void TZelvant::LayoutGroups(const TIntegerList& layout, bool dialog, bool last, Integer top) {
   Integer middle = 0;
   while (middle < layout.Count && layout.GetInteger(middle) != lcMiddle) ++middle;
+  std::vector<TBitBtn*> placed;
   Integer tabPos = 10000, x = 4, advance = 0;
   for (Integer i = 0; i < middle; ++i) {
-    PlaceButton(layout.GetInteger(i), dialog, last, top, x, tabPos, advance);
+    placed.push_back(PlaceButton(layout.GetInteger(i), dialog, last, top, x, tabPos, advance));
     x += advance;
     ++tabPos;
   }
   tabPos = 15000;
   x = Width() - FButtonWidth - 4;
   for (Integer i = layout.Count - 1; i > middle; --i) {
-    PlaceButton(layout.GetInteger(i), dialog, last, top, x, tabPos, advance);
+    placed.push_back(PlaceButton(layout.GetInteger(i), dialog, last, top, x, tabPos, advance));
     x -= advance;
     --tabPos;
   }
+  for (TBitBtn* b : BarButtons())
+    if (std::find(placed.begin(), placed.end(), b) == placed.end()) Park(b);
 }
 
 void TZelvant::setWizardbuttons() {
@@ -189,16 +197,16 @@ void TZelvant::setnobuttons() {
 }
 
 void TZelvant::SetButtonWidth(Integer Value) {
-  FButtonWidth = Value;
+  FButtonWidth = std::clamp(Value, 0, kMaxExtent);
   for (TBitBtn* b : BarButtons())
-    b->SetWidth(Value);
+    b->SetWidth(FButtonWidth);
   ShowButtons();
 }
 
 void TZelvant::SetButtonHeight(Integer Value) {
-  FButtonHeight = Value;
+  FButtonHeight = std::clamp(Value, 0, kMaxExtent);
   for (TBitBtn* b : BarButtons())
-    b->SetHeight(Value);
+    b->SetHeight(FButtonHeight);
   ShowButtons();
   Repaint();
 }

@@ -13,6 +13,11 @@ Integer TZelvant::GetRealPage(Integer APage) const {
   return FWayList->GetNumber(APage - 1);
 }
 
+Integer TZelvant::ShownPage(Integer position) const {
+  if (!FWayListEnabled || position == 0) return position;
+  return position >= 1 && position <= FWayList->List.Count() ? FWayList->GetNumber(position - 1) : -1;
+}
+
 void TZelvant::CheckPosition(Integer position, Integer realPage) const {
   if (realPage < -1 || realPage > FNumPages)
     throw EListError(position == realPage ? "Page " + IntToStr(realPage) + " is outside 0 to " + IntToStr(FNumPages)

@@ -1,5 +1,6 @@
 // TZelvant painting in its three styles, the client rectangle per style, and the tab
 // strip of the tabbed style: line breaking, drawing, hit testing and focus.
+#include <algorithm>
 #include <numeric>
 
 #include "ZelvA.h"
@@ -69,18 +70,20 @@ void TZelvant::Paint() {
 void TZelvant::SetStyle(ZelvantStyle Value) {
   if (Value == asTabbed) {
     inittabsinline();
-    if (FPage == 0) setPage(1);
+    // A stored tabbed wizard may have been left on the dialog page: loading keeps it there.
+    if (FPage == 0 && !ComponentState().Contains(csLoading)) setPage(1);
   } else {
     FTabLines.reset();
   }
   FStyle = Value;
   ShowButtons();
   Realign();
+  FAlignedTabHeight = tabheight();
   Repaint();
 }
 
 void TZelvant::SetTabSpaceX(Integer Value) {
-  FTabSpaceX = Value;
+  FTabSpaceX = std::clamp(Value, 0, kMaxExtent);
   if (FStyle == asTabbed) {
     inittabsinline();
     Repaint();
@@ -88,7 +91,7 @@ void TZelvant::SetTabSpaceX(Integer Value) {
 }
 
 void TZelvant::SetTabSpaceY(Integer Value) {
-  FTabSpaceY = Value;
+  FTabSpaceY = std::clamp(Value, 0, kMaxExtent);
   if (FStyle == asTabbed) {
     inittabsinline();
     Repaint();
@@ -106,8 +109,7 @@ Integer TZelvant::tabheight() {
 }
 
 std::string TZelvant::TabLabel(Integer position) const {
-  const Integer r = FWayListEnabled ? (position >= 1 && position <= FWayList->List.Count() ? GetRealPage(position) : -1)
-                                    : position;
+  const Integer r = ShownPage(position);
   return r >= 0 && r < FPageNames->Count() ? FPageNames->Get(r) : std::string();
 }
 
@@ -139,14 +141,31 @@ Integer TZelvant::tablength(Integer Line) {
   return len;
 }
 
+Integer TZelvant::TabCount() const {
+  return FWayListEnabled ? std::min(FNumPages, FWayList->List.Count()) : FNumPages;
+}
+
+// The strip's height decides the client rectangle: children aligned to it move when it changes.
+void TZelvant::RealignToTabStrip() {
+  const Integer height = tabheight();
+  if (height == FAlignedTabHeight) return;
+  FAlignedTabHeight = height;
+  Realign();
+}
+
 void TZelvant::inittabsinline() {
   const Integer S = Width() - 4;
   if (!FTabLines) FTabLines = std::make_unique<TIntegerList>();
   if (FNumPages <= 0) return;
   FTabLines->Clear();
+  const Integer tabs = TabCount();
+  if (tabs <= 0) {
+    RealignToTabStrip();
+    return;
+  }
   Canvas().Font().Assign(Font());
   Integer acc = 0, n = 0;
-  for (Integer p = 1; p <= FNumPages; ++p) {
+  for (Integer p = 1; p <= tabs; ++p) {
     const Integer w = Canvas().TextWidth(TabLabel(p));
     // A tab wider than the strip still gets a line of its own: no line is left empty.
     if (w + acc + FTabSpaceX > S && n > 0) {
@@ -160,6 +179,7 @@ void TZelvant::inittabsinline() {
   }
   FTabLines->Add(n);
   BalanceTabLines(S);
+  RealignToTabStrip();
 }
 
 // Pulls tabs down from earlier lines until each later line holds the average number of
@@ -168,7 +188,7 @@ void TZelvant::inittabsinline() {
 void TZelvant::BalanceTabLines(Integer S) {
   const Integer lines = FTabLines->Count;
   if (lines < 2) return;
-  const Integer avg = FNumPages / lines;
+  const Integer avg = TabCount() / lines;
   for (Integer i = lines - 1; i >= 1; --i) {
     while (tablength(i) < S && FTabLines->GetInteger(i) < avg && FTabLines->GetInteger(i - 1) > 1) {
       FTabLines->SetInteger(i, FTabLines->GetInteger(i) + 1);
@@ -273,7 +293,7 @@ Integer TZelvant::painttab(Integer APage, Integer X, Integer Y, Integer Pad, con
     if (Focused())
       c.DrawFocusRect(Rect(tx - 2, ty - 2, tx + c.TextWidth(Caption) + 2, ty + c.TextHeight(Caption) + 2));
   }
-  const Integer r = GetRealPage(APage);
+  const Integer r = ShownPage(APage);
   if (r >= 0 && r < FPageNames->Count()) FPageNames->PutObjectSlot(r, w);
   if (static_cast<Integer>(FTabWidths.size()) <= APage) FTabWidths.resize(static_cast<size_t>(APage) + 1, 0);
   FTabWidths[static_cast<size_t>(APage)] = w;

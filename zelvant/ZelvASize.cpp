@@ -14,7 +14,11 @@ constexpr std::int64_t kFormSizeBytes = 16;
 void TZelvant::DefineProperties(TFiler& Filer) {
   TCustomControl::DefineProperties(Filer);
   Filer.DefineProperty(
-      "HistoryNumPages", [this](TReader& r) { FHistory->ReadNum(r); }, [this](TWriter& w) { FHistory->WriteNum(w); },
+      "HistoryNumPages",
+      [this](TReader& r) {
+        FHistory->ReadNum(r);
+        if (FHistory->Count > 0) r.RequireProperty("HistoryData", "HistoryNumPages is " + IntToStr(FHistory->Count));
+      }, [this](TWriter& w) { FHistory->WriteNum(w); },
       true);
   Filer.DefineBinaryProperty(
       "HistoryData", [this](TStream& s) { FHistory->ReadBinaryData(s); },

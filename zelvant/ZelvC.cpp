@@ -13,10 +13,12 @@ using namespace host;
 // The shared design
 
 template <class Host>
-TPageAware<Host>::TPageAware(TComponent* AOwner) : Host(AOwner), FAposList(new TAposList) {
+TPageAware<Host>::TPageAware(TComponent* AOwner) : Host(AOwner) {
+  // The owner is checked before the list exists: an owner that is no form raises here.
+  TForm* form = AOwner ? As<TForm>(AOwner) : nullptr;
+  FAposList = new TAposList;
   // A control made without an owner has no form to find a wizard on: it stays unbound.
-  if (!AOwner) return;
-  TForm* form = As<TForm>(AOwner);
+  if (!form) return;
   for (TComponent* c : form->ComponentList()) {
     if (auto* z = dynamic_cast<TZelvant*>(c)) {
       FZelvant = z;
@@ -65,7 +67,10 @@ bool TPageAware<Host>::ShownOn(Integer page) const {
 template <class Host>
 void TPageAware<Host>::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   Host::SetBounds(ALeft, ATop, AWidth, AHeight);
-  if (!FRecordPos || this->ControlState().Contains(csCreating) || !FZelvant || !FAposList) return;
+  // Moves while loading (stored bounds, alignment) are no designer's: the stored entries stand.
+  if (!FRecordPos || this->ControlState().Contains(csCreating) || this->ComponentState().Contains(csLoading) ||
+      !FZelvant || !FAposList)
+    return;
   const Integer r = FZelvant->RealPage();
   if (r != FAktPage || r < 0 || r >= FAposList->List.Count()) return;
   TAPos& entry = FAposList->Record(r);
@@ -105,7 +110,7 @@ template <class Host>
 void TPageAware<Host>::SetParent(TWinControl* AParent) {
   Host::SetParent(AParent);
   if (!FZelvant || this->ComponentState().Contains(csDestroying)) return;
-  if (FZelvant->Page() == 0) {
+  if (FZelvant->DialogShown()) {
     FParentInDialog = AParent;
     if (!FParentInWizard) FParentInWizard = FZelvant;
   } else {
@@ -115,19 +120,33 @@ void TPageAware<Host>::SetParent(TWinControl* AParent) {
   Watch(AParent);
 }
 
+// While loading, the stored parent stands (the control's block names it) and the
+// reference, nil included, is only remembered for the presentation it belongs to.
+template <class Host>
+bool TPageAware<Host>::StoreParentWhileLoading(TWinControl*& field, TWinControl* Value) {
+  if (!this->ComponentState().Contains(csLoading)) return false;
+  if (static_cast<const void*>(Value) != static_cast<const void*>(this)) {
+    field = Value;
+    Watch(Value);
+  }
+  return true;
+}
+
 template <class Host>
 void TPageAware<Host>::SetParentInDialog(TWinControl* Value) {
+  if (StoreParentWhileLoading(FParentInDialog, Value)) return;
   if (static_cast<const void*>(Value) == static_cast<const void*>(this) || !Value || Value == FParentInDialog || !FZelvant) return;
   Watch(Value);
-  if (FZelvant->Page() == 0) SetParent(Value);
+  if (FZelvant->DialogShown()) SetParent(Value);
   else FParentInDialog = Value;
 }
 
 template <class Host>
 void TPageAware<Host>::SetParentInWizard(TWinControl* Value) {
+  if (StoreParentWhileLoading(FParentInWizard, Value)) return;
   if (static_cast<const void*>(Value) == static_cast<const void*>(this) || !Value || Value == FParentInWizard || !FZelvant) return;
   Watch(Value);
-  if (FZelvant->Page() != 0) SetParent(Value);
+  if (!FZelvant->DialogShown()) SetParent(Value);
   else FParentInWizard = Value;
 }
 
@@ -150,8 +169,9 @@ namespace {
 // The members every page-aware control publishes, after those of its host class.
 template <class T>
 void PublishPageAware(TClassBuilder<T>& P) {
-  P.Property("ParentInDialog", &T::GetParentInDialog, &T::SetParentInDialog);
-  P.Property("ParentInWizard", &T::GetParentInWizard, &T::SetParentInWizard);
+  // No parent for a presentation is stored as nil: loading would otherwise default it to the wizard.
+  P.Property("ParentInDialog", &T::GetParentInDialog, &T::SetParentInDialog).StoreNil();
+  P.Property("ParentInWizard", &T::GetParentInWizard, &T::SetParentInWizard).StoreNil();
   P.Property("ShowContainer", &T::ShowContainer);
   P.Property("Align", &TControl::Align, &TControl::SetAlign).SetDefault(alNone);
   P.Property("AAlign", &T::AAlign, &T::SetAAlign);

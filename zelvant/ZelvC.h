@@ -62,6 +62,7 @@ class TPageAware : public Host {
 
  private:
   void Watch(host::TComponent* c);
+  bool StoreParentWhileLoading(host::TWinControl*& field, host::TWinControl* Value);
 };
 
 class TABox : public TPageAware<host::TCustomControl> {

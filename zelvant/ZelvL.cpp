@@ -34,6 +34,11 @@ Integer ReadCount(TReader& reader, const char* name) {
   return n;
 }
 
+// A stored count above 0 announces a "Data" property after it.
+void RequireData(TReader& reader, const char* count, Integer n) {
+  if (n > 0) reader.RequireProperty("Data", std::string(count) + " is " + IntToStr(n));
+}
+
 // "Data" must hold exactly the records its count announced.
 void CheckPayloadEnd(TStream& stream) {
   if (stream.Remaining() > 0) throw EReadError("Data holds more records than its count");
@@ -79,7 +84,11 @@ void TPageList::Clear() {
 
 void TPageList::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "NumPages", [this](TReader& r) { ReadNumPages(r); }, [this](TWriter& w) { WriteNumPages(w); }, true);
+      "NumPages",
+      [this](TReader& r) {
+        ReadNumPages(r);
+        RequireData(r, "NumPages", Count);
+      }, [this](TWriter& w) { WriteNumPages(w); }, true);
   filer.DefineBinaryProperty(
       "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
 }
@@ -153,7 +162,11 @@ void TAposList::SetNumApos(Integer value) {
 
 void TAposList::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
-      "NumApos", [this](TReader& r) { ReadNumAPos(r); }, [this](TWriter& w) { WriteNumAPos(w); }, true);
+      "NumApos",
+      [this](TReader& r) {
+        ReadNumAPos(r);
+        RequireData(r, "NumApos", Count);
+      }, [this](TWriter& w) { WriteNumAPos(w); }, true);
   filer.DefineBinaryProperty(
       "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
 }
@@ -229,7 +242,13 @@ void TIntegerList::Assign(const TPersistent* source) {
 }
 
 void TIntegerList::DefineProperties(TFiler& filer) {
-  filer.DefineProperty("Num", [this](TReader& r) { ReadNum(r); }, [this](TWriter& w) { WriteNum(w); }, true);
+  filer.DefineProperty(
+      "Num",
+      [this](TReader& r) {
+        ReadNum(r);
+        RequireData(r, "Num", Count);
+      },
+      [this](TWriter& w) { WriteNum(w); }, true);
   filer.DefineBinaryProperty(
       "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
 }

@@ -21,7 +21,21 @@ TControl::~TControl() {
   if (parent_) parent_->RemoveControl(this);
 }
 
+namespace {
+
+// Bounds stay within the classic 16-bit coordinate range, so that no sum of a position
+// and an extent overflows and an absurd size in a form file cannot take over memory.
+constexpr Integer kMaxCoordinate = 32767;
+
+Integer Clamp(Integer v, Integer lo) { return std::clamp(v, lo, kMaxCoordinate); }
+
+}  // namespace
+
 void TControl::SetBounds(Integer aLeft, Integer aTop, Integer aWidth, Integer aHeight) {
+  aLeft = Clamp(aLeft, -kMaxCoordinate);
+  aTop = Clamp(aTop, -kMaxCoordinate);
+  aWidth = Clamp(aWidth, 0);
+  aHeight = Clamp(aHeight, 0);
   if (aLeft == left_ && aTop == top_ && aWidth == width_ && aHeight == height_) return;
   const bool sized = aWidth != width_ || aHeight != height_;
   Invalidate();

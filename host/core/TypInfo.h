@@ -219,6 +219,7 @@ class TPropInfo {
   const TClassInfo* PropClass() const { return PropClassOf ? &PropClassOf() : nullptr; }
   const TIdentMap* Idents = nullptr;     // integer properties with symbolic values
   bool IsReference = false;              // class property naming another component
+  bool StoresNil = false;                // a nil reference is written as nil (it differs from the default)
   std::optional<std::int64_t> Default;   // ordinal default; none means always stored
   std::int64_t MinValue = INT64_MIN;     // range of integer properties
   std::int64_t MaxValue = INT64_MAX;
@@ -248,6 +249,7 @@ class TPropInfo {
     return *this;
   }
   TPropInfo& WithIdents(const TIdentMap& map) { Idents = &map; return *this; }
+  TPropInfo& StoreNil() { StoresNil = true; return *this; }
 };
 
 // ---------------------------------------------------------------------------

@@ -40,7 +40,8 @@ void TRadioButton::SetChecked(bool value) {
   SetTabStop(value);
   Invalidate();
   if (!value) return;
-  if (Parent())
+  // A form file holds the checks as they were: two checked buttons in one parent stay so.
+  if (Parent() && !ComponentState().Contains(csLoading))
     for (TWinControl* w : Parent()->WinChildren())
       if (auto* r = dynamic_cast<TRadioButton*>(w); r && r != this) r->SetChecked(false);
   if (!ComponentState().Contains(csLoading)) Click();

@@ -64,6 +64,10 @@ class TReader : public TFiler {
   void ReadListBegin();
   bool EndOfList() const;
   void ReadListEnd();
+  // For the reader of a defined property: the defined property `name` of the same object
+  // must follow before the component's block ends (a count needs the data it announces);
+  // otherwise the read fails there, naming it, with `why`.
+  void RequireProperty(const std::string& name, const std::string& why);
 
   void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
                       bool hasData) override;
@@ -73,12 +77,15 @@ class TReader : public TFiler {
  private:
   struct Fixup;
   struct Header;
+  struct Requirement;
   Header ReadHeader();
   void ReadBody(TComponent* component, int depth);
   void ReadChild(TComponent* parent, int depth);
   void ReadPropertyLine(TComponent* component);
   void ReadPublished(TObject* obj, const TPropInfo& prop, const std::string& path);
   void ResolveFixups();
+  void CheckRequirements(TComponent* component);
+  void Satisfy(const std::string& name);
   void Cleanup(TComponent* root, bool rootCreated);
   [[noreturn]] void FailAt(int line, int column, const std::string& what, const std::string& detail) const;
 
@@ -88,6 +95,14 @@ class TReader : public TFiler {
   std::vector<TComponent*> loaded_;   // every component read, in creation order
   std::vector<TComponent*> created_;  // those this reader created (not the root)
   std::vector<Fixup> fixups_;
+  std::vector<Requirement> required_;
+  // The property line being read: its component, the object holding the property and
+  // the path up to that object ("Zelvant1.WayList.").
+  TComponent* lineComponent_ = nullptr;
+  TObject* lineObject_ = nullptr;
+  std::string linePath_;
+  int lineLine_ = 0;
+  int lineColumn_ = 0;
   // The defined property being looked for while DefineProperties runs.
   const std::string* wantedName_ = nullptr;
   bool handled_ = false;

@@ -29,6 +29,16 @@ struct TReader::Fixup {
   int Column;
 };
 
+struct TReader::Requirement {
+  TComponent* Component;
+  TObject* Object;
+  std::string Name;
+  std::string What;
+  std::string Why;
+  int Line;
+  int Column;
+};
+
 struct TReader::Header {
   std::string Keyword;
   std::string Name;
@@ -116,8 +126,15 @@ void TReader::Cleanup(TComponent* root, bool rootCreated) {
   if (rootCreated) {
     delete root;
   } else {
-    // Children were created after their parents: freeing last first never frees twice.
-    for (auto it = created_.rbegin(); it != created_.rend(); ++it) delete *it;
+    // Freeing last first frees children before their parents, unless a setter moved a
+    // control into one created after it; a parent frees its children, so free only
+    // what the root still owns.
+    while (!created_.empty()) {
+      TComponent* c = created_.back();
+      created_.pop_back();
+      const auto& owned = root->ComponentList();
+      if (std::find(owned.begin(), owned.end(), c) != owned.end()) delete c;
+    }
     root->AbortLoading();
   }
   created_.clear();
@@ -127,6 +144,7 @@ void TReader::Cleanup(TComponent* root, bool rootCreated) {
 void TReader::ReadBody(TComponent* component, int depth) {
   while (parser_.Token().Kind == TTokenKind::Ident && !IsObjectKeyword(parser_.Token()) && !parser_.Token().IsIdent("end"))
     ReadPropertyLine(component);
+  CheckRequirements(component);
   while (IsObjectKeyword(parser_.Token())) ReadChild(component, depth + 1);
   if (!parser_.Token().IsIdent("end")) {
     if (parser_.Token().Kind == TTokenKind::End) parser_.Error("Unexpected end of file: 'end' expected");
@@ -189,6 +207,11 @@ void TReader::ReadPropertyLine(TComponent* component) {
       return;
     }
     auto* persistent = dynamic_cast<TPersistent*>(obj);
+    lineComponent_ = component;
+    lineObject_ = obj;
+    linePath_ = what.substr(0, what.size() - path.back().size());
+    lineLine_ = line;
+    lineColumn_ = column;
     handled_ = false;
     wantedName_ = &path.back();
     if (persistent) persistent->DefineProperties(*this);
@@ -302,6 +325,21 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
   }
 }
 
+void TReader::RequireProperty(const std::string& name, const std::string& why) {
+  if (!lineObject_) return;
+  required_.push_back(Requirement{lineComponent_, lineObject_, name, linePath_ + name, why, lineLine_, lineColumn_});
+}
+
+void TReader::Satisfy(const std::string& name) {
+  std::erase_if(required_, [&](const Requirement& r) { return r.Object == lineObject_ && SameText(r.Name, name); });
+}
+
+// Property lines stand before the child blocks, so a requirement not met by then never is.
+void TReader::CheckRequirements(TComponent* component) {
+  for (const Requirement& r : required_)
+    if (r.Component == component) FailAt(r.Line, r.Column, r.What, "Property " + r.Name + " missing: " + r.Why);
+}
+
 void TReader::ResolveFixups() {
   for (const Fixup& f : fixups_) {
     TComponent* target = root_;
@@ -355,12 +393,14 @@ void TReader::ReadListEnd() { parser_.Expect(')'); }
 void TReader::DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc&, bool) {
   if (handled_ || !wantedName_ || !readData || !SameText(name, *wantedName_)) return;
   handled_ = true;
+  Satisfy(name);
   readData(*this);
 }
 
 void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc&, bool) {
   if (handled_ || !wantedName_ || !readData || !SameText(name, *wantedName_)) return;
   handled_ = true;
+  Satisfy(name);
   TMemoryStream stream(parser_.ReadBinary());
   readData(stream);
 }

@@ -11,48 +11,60 @@ namespace {
 
 constexpr size_t kBytesPerLine = 32;
 
-// Decodes one UTF-8 sequence at s[i]; an invalid byte stands for itself.
-std::uint32_t DecodeUtf8(const std::string& s, size_t& i) {
+// Length of the well-formed UTF-8 sequence at s[i] (shortest form, no surrogate, at
+// most U+10FFFF), or 0 when the byte there does not start one.
+size_t Utf8Length(const std::string& s, size_t i, std::uint32_t& codePoint) {
   auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  unsigned char c = byte(i);
-  int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-  if (c < 0x80 || extra == 0 || i + static_cast<size_t>(extra) >= s.size()) {
-    ++i;
-    return c;
-  }
+  const unsigned char c = byte(i);
+  const size_t extra = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+  if (extra == 0 || i + extra >= s.size()) return 0;
   std::uint32_t cp = c & (0x3F >> extra);
-  for (int k = 1; k <= extra; ++k) {
-    unsigned char cc = byte(i + static_cast<size_t>(k));
-    if ((cc & 0xC0) != 0x80) {
-      ++i;
-      return c;
-    }
+  for (size_t k = 1; k <= extra; ++k) {
+    const unsigned char cc = byte(i + k);
+    if ((cc & 0xC0) != 0x80) return 0;
     cp = (cp << 6) | (cc & 0x3F);
   }
-  i += static_cast<size_t>(extra) + 1;
-  return cp;
+  static constexpr std::uint32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  codePoint = cp;
+  return extra + 1;
 }
 
 }  // namespace
 
+// Printable ASCII goes inside quotes, characters beyond it as #codes. Bytes that are not
+// part of well-formed UTF-8 stand for no character: they go inside quotes as they are,
+// which the reader keeps byte for byte.
 std::string QuoteFormString(const std::string& value) {
   if (value.empty()) return "''";
   std::string out;
   bool quoted = false;
+  auto quote = [&](bool on) {
+    if (quoted != on) out += '\'';
+    quoted = on;
+  };
   for (size_t i = 0; i < value.size();) {
-    unsigned char c = static_cast<unsigned char>(value[i]);
+    const unsigned char c = static_cast<unsigned char>(value[i]);
+    std::uint32_t cp = 0;
     if (c >= 32 && c < 127) {
-      if (!quoted) out += '\'';
-      quoted = true;
+      quote(true);
       out += c == '\'' ? "''" : std::string(1, static_cast<char>(c));
       ++i;
+    } else if (c < 0x80) {
+      quote(false);
+      out += '#' + std::to_string(c);
+      ++i;
+    } else if (size_t n = Utf8Length(value, i, cp)) {
+      quote(false);
+      out += '#' + std::to_string(cp);
+      i += n;
     } else {
-      if (quoted) out += '\'';
-      quoted = false;
-      out += '#' + std::to_string(DecodeUtf8(value, i));
+      quote(true);
+      out += static_cast<char>(c);
+      ++i;
     }
   }
-  if (quoted) out += '\'';
+  quote(false);
   return out;
 }
 
@@ -142,6 +154,7 @@ void TWriter::WritePublished(TObject* obj, const TPropInfo& prop, const std::str
     }
     case TTypeKind::Class: {
       auto* target = dynamic_cast<TComponent*>(prop.GetObj(obj));
+      if (!target && prop.StoresNil) return line("nil");
       if (!target || target->Name().empty()) return;
       return line(ReferenceName(target));
     }

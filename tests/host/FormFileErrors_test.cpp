@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "SampleClasses.h"
+#include "host/core/ClassBuilder.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/ExtCtrls.h"
 
 using namespace host;
 using namespace sample;
@@ -104,4 +107,27 @@ TEST(FormFileErrors, DeepNestingIsRefusedNotOverflowingTheStack) {
   std::string text = "object R: TSampleRoot\n";
   for (int i = 0; i < 100000; ++i) text += "object G" + std::to_string(i) + ": TGadget\n";
   EXPECT_THROW(delete ReadForm(text), EFormReadError);
+}
+
+namespace {
+
+// Moves itself into the control its reference names, as soon as it is resolved.
+class TMover : public TPanel {
+  HOST_CLASS(TMover, TPanel)
+  using TPanel::TPanel;
+  TWinControl* Into() const { return Parent(); }
+  void SetInto(TWinControl* v) { SetParent(v); }
+};
+
+}  // namespace
+
+HOST_PUBLISHED(TMover) { P.Property("Into", &TMover::Into, &TMover::SetInto); }
+
+TEST(FormFileErrors, FailureAfterAReferenceMovedAControlIntoALaterOneFreesEachOnce) {
+  TForm form(nullptr);
+  EXPECT_THROW(ReadForm("object F: TForm\n  object A: TMover\n    Into = B\n  end\n"
+                        "  object B: TMover\n    Into = Missing\n  end\nend\n",
+                        &form),
+               EReadError);
+  EXPECT_EQ(form.ComponentCount(), 0);
 }

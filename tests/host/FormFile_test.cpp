@@ -165,3 +165,32 @@ TEST(FormFile, UnknownRootClassUsesTheFallbackAndKeepsItsName) {
   EXPECT_EQ(reader.RootClassName(), "TWizardForm");
   EXPECT_EQ(WriteForm(root.get(), reader.RootClassName()), "object W: TWizardForm\nend\n");
 }
+
+TEST(FormFile, StringsComeBackByteForByteWhetherOrNotTheyAreUtf8) {
+  const std::string texts[] = {
+      "caf\xE9",                  // a lone Latin-1 byte
+      "\xC0\x80",                 // an overlong encoding of NUL
+      "\xED\xA0\x80",             // an encoded surrogate
+      "\xF7\xBF\xBF\xBF",         // beyond the last code point
+      "end \xE2\x82",             // a sequence cut short
+      "\xE9\xC3\xA9\xA9",         // invalid, valid, a stray continuation byte
+      "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 'q' #1",  // valid UTF-8 and the quoting characters
+  };
+  for (const std::string& text : texts) {
+    TSampleRoot root(nullptr);
+    root.SetName("Root1");
+    auto* g = new TGadget(&root);
+    g->SetName("G1");
+    g->SetCaption(text);
+    g->Lines()->Add(text);
+    const std::string stored = WriteForm(&root);
+    auto loaded = Read(stored);
+    auto* copy = As<TGadget>(loaded->FindComponent("G1"));
+    EXPECT_EQ(copy->Caption(), text);
+    EXPECT_EQ(copy->Lines()->Get(0), text);
+    EXPECT_EQ(WriteForm(loaded.get()), stored);
+  }
+  // Valid characters outside printable ASCII are still written as codes.
+  EXPECT_EQ(QuoteFormString("caf\xC3\xA9"), "'caf'#233");
+  EXPECT_EQ(QuoteFormString("caf\xE9"), "'caf\xE9'");
+}

@@ -204,3 +204,32 @@ TEST(ButtonBar, SizeAndStyleSettersReachAllSixButtons) {
   EXPECT_EQ(b.next()->Left(), 500 - 80 - 4);
   EXPECT_EQ(b.next()->Top(), b.z->Height() - 30 - 3);
 }
+
+TEST(ButtonBar, ButtonsMissingFromTheLayoutAreParkedAndDisabled) {
+  Bar b(2);
+  SetList(b.z->BLWizard(), {});
+  b.z->setPage(1);
+  for (TBitBtn* button : {b.next(), b.back(), b.ok(), b.cancel(), b.change(), b.help()}) {
+    EXPECT_EQ(button->Left(), kParked) << button->Name();
+    EXPECT_FALSE(button->Enabled()) << button->Name();
+  }
+  SetList(b.z->BLWizard(), {3, 8, 5});
+  b.z->setPage(2);
+  EXPECT_NE(b.next()->Left(), kParked);
+  EXPECT_NE(b.cancel()->Left(), kParked);
+  EXPECT_EQ(b.back()->Left(), kParked);
+  EXPECT_FALSE(b.back()->Enabled());
+}
+
+TEST(ButtonBar, OneGlyphIsTheStoredDefaultAndLoadsAsOne) {
+  Wizard w;
+  EXPECT_EQ(w.z->BtnNext()->GetNumGlyphs(), 1);
+  w.z->BtnHelp()->SetNumGlyphs(3);
+  const std::string text = WriteForm(w.form);
+  EXPECT_EQ(text.find("BtnNext.NumGlyphs"), std::string::npos);
+  TForm loaded(nullptr);
+  ReadForm(text, &loaded);
+  auto* z = As<TZelvant>(loaded.FindComponent("Zelvant1"));
+  EXPECT_EQ(z->BtnNext()->GetNumGlyphs(), 1);
+  EXPECT_EQ(z->BtnHelp()->GetNumGlyphs(), 3);
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "WizardFixture.h"
+#include "host/stdctrls/ExtCtrls.h"
 
 using namespace host;
 using namespace zelvant;
@@ -191,4 +192,41 @@ TEST(WizardPaint, SeparatorAboveTheBarAndClientRects) {
   EXPECT_EQ(b.Pixel(o.X + 250, o.Y + yS), ColorToPixel(w.form->Color()));
   w.z->SetStyle(asNone);
   EXPECT_EQ(w.z->GetClientRect(), Rect(0, 0, 500, w.z->Height()));
+}
+
+TEST(TabStrip, AWayListShorterThanThePagesGivesTabsOnlyForItsRows) {
+  BuiltinFont font;
+  TForm form(nullptr);
+  ReadForm(
+      "object F: TForm\n  Width = 400\n  Height = 300\n  object Z: TZelvant\n    NumPages = 3\n"
+      "    WayList.NumPages = 2\n    WayList.Data = {\n      01000000FDFFFFFF02000000FEFFFFFF}\n"
+      "    WayListEnabled = True\n    Page = 1\n    Style = asTabbed\n  end\nend\n",
+      &form);
+  auto* z = As<TZelvant>(form.FindComponent("Z"));
+  Integer tabs = 0;
+  for (Integer i = 0; i < z->TabLines()->Count; ++i) tabs += z->TabLines()->GetInteger(i);
+  EXPECT_EQ(tabs, 2);
+  TBitmap picture;
+  EXPECT_NO_THROW(form.PaintTo(picture));
+  z->Nextclick(nullptr);
+  EXPECT_EQ(z->Page(), 2);
+  EXPECT_NO_THROW(form.PaintTo(picture));
+}
+
+TEST(TabStrip, ChildrenAlignedToTheClientAreaMoveWhenTheStripGrows) {
+  BuiltinFont font;
+  Tabbed t(204, kSix);
+  auto* pane = new TPanel(t.form);
+  pane->SetParent(t.z);
+  pane->SetAlign(alClient);
+  const Integer oneLine = t.z->tabheight();
+  EXPECT_EQ(pane->Top(), oneLine + 1);
+  t.z->SetTabSpaceX(60);  // the tabs no longer fit one line
+  ASSERT_GT(t.z->tabheight(), oneLine);
+  EXPECT_EQ(pane->Top(), t.z->tabheight() + 1);
+  t.z->SetTabSpaceY(20);
+  EXPECT_EQ(pane->Top(), t.z->tabheight() + 1);
+  t.z->SetTabSpaceX(16);
+  t.z->SetTabSpaceY(8);
+  EXPECT_EQ(pane->Top(), oneLine + 1);
 }

@@ -142,3 +142,10 @@ TEST(Ownership, ControlsCreatedBeforeTheWizardStayUnbound) {
   EXPECT_EQ(early->ShowContainer()->Count, 3);  // sized by the wizard all the same
   EXPECT_FALSE(early->Visible());               // hidden on every page
 }
+
+TEST(Ownership, AnOwnerThatIsNoFormRaisesWithoutLeaking) {
+  TComponent owner(nullptr);
+  EXPECT_THROW(new TABox(&owner), EInvalidCast);
+  EXPECT_THROW(new TAJumpRadioBtn(&owner), EInvalidCast);
+  EXPECT_EQ(owner.ComponentCount(), 0);
+}

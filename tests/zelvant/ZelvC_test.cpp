@@ -326,3 +326,22 @@ TEST(EmbeddedForm, NoFormHandedOverAsksAgain) {
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(container->Form(), nullptr);
 }
+
+TEST(PageAware, AWayListRowShowingTheDialogPageKeepsTheWizardParent) {
+  Designed w(2, 1);
+  auto* group = new TGroupBox(w.form);
+  group->SetParent(w.z);
+  auto* box = new TABox(w.form);
+  box->SetParent(w.z);
+  box->ShowContainer()->Record(0) = TAPos{5, 6, 1};
+  box->SetParentInDialog(group);
+  w.z->WayList()->AddPage({0, gpNext});  // position 1 shows the dialog page
+  w.z->WayList()->AddPage({1, gpFinish});
+  w.z->SetWayListEnabled(true);
+  w.z->setPage(1);
+  EXPECT_EQ(box->Parent(), group);
+  EXPECT_EQ(box->GetParentInWizard(), w.z);
+  w.z->setPage(2);
+  EXPECT_EQ(box->Parent(), w.z);
+  EXPECT_EQ(box->GetParentInDialog(), group);
+}
