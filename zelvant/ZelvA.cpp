@@ -208,7 +208,6 @@ void TZelvant::ReadLanguageFile() {
 }
 
 void TZelvant::Loaded() {
-  const bool wasLoading = ComponentState().Contains(csLoading);
   if (SetFormProperties) {
     if (TForm* form = Form()) {
       form->SetPosition(poScreenCenter);
@@ -217,8 +216,6 @@ void TZelvant::Loaded() {
     }
   }
   TCustomControl::Loaded();
-  // The caption is written once everything it depends on has been read.
-  if (wasLoading) SetCaption();
 }
 
 void TZelvant::CallOnComponents(TMethodCache<AMethod1>& method, Integer value) {
@@ -263,7 +260,7 @@ void TZelvant::setpagenames(TStringList* Value) {
 }
 
 void TZelvant::SetCaption() {
-  // While loading, the form's stored caption stands; Loaded writes it when it is ours.
+  // While loading, the form's stored caption stands; the next page change writes it.
   if (!SetFormCaption || FormLoading()) return;
   TForm* form = Form();
   if (!form) return;

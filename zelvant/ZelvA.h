@@ -226,6 +226,7 @@ class TZelvant : public host::TCustomControl {
   void KeyDown(host::Word& Key, host::TShiftState Shift) override;
   void MouseDown(host::TMouseButton Button, host::TShiftState Shift, Integer X, Integer Y) override;
   void WMSize(host::TWMSize& Message) override;
+  void BoundsChanged(bool sizeChanged) override;
   void WMGetDlgCode(host::TWMGetDlgCode& Message) override;
   void WMSetFocus(host::TWMSetFocus& Message) override;
   void WMKillFocus(host::TWMKillFocus& Message) override;
@@ -234,6 +235,7 @@ class TZelvant : public host::TCustomControl {
  private:
   host::TForm* Form() const;  // the owner as a form; EInvalidCast for any other owner
   bool FormLoading() const;
+  void SizeChanged();  // the bar follows the right edge; the tab lines the width
   void ReadLanguageFile();
   void CallOnComponents(host::TMethodCache<AMethod1>& method, Integer value);
   void CheckPosition(Integer position, Integer realPage) const;

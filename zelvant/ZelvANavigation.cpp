@@ -51,11 +51,15 @@ void TZelvant::setPage(Integer Value) {
         CallOnComponents(FSetNewPosition, r);
       }
       FLayoutButtons = false;
-      FBtnBack->SetEnabled((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1));
-      if (!FWayListEnabled)
-        FBtnNext->SetEnabled(r != FNumPages);
-      else if (FPage > 0)
-        FBtnNext->SetEnabled(FWayList->GetGotoPage(FPage - 1) != gpFinish);
+      // While reading, the stored Back and Next states stand: they are what the last page
+      // change made of the history, which is read only after the page.
+      if (!reading) {
+        FBtnBack->SetEnabled((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1));
+        if (!FWayListEnabled)
+          FBtnNext->SetEnabled(r != FNumPages);
+        else if (FPage > 0)
+          FBtnNext->SetEnabled(FWayList->GetGotoPage(FPage - 1) != gpFinish);
+      }
       FLayoutButtons = true;
       ShowButtons();
       if (FStyle == asTabbed) painttabs();

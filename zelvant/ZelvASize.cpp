@@ -42,7 +42,6 @@ void TZelvant::ReadSize(TStream& Stream) {
   FWizardWidth = ReadInt32LE(Stream);
   FDialogHeight = ReadInt32LE(Stream);
   FDialogWidth = ReadInt32LE(Stream);
-  if ((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1)) FBtnBack->SetEnabled(true);
 }
 
 void TZelvant::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
@@ -94,10 +93,21 @@ void TZelvant::UpdateDesigner() {
 
 void TZelvant::WMSize(TWMSize& Message) {
   TCustomControl::WMSize(Message);
+  SizeChanged();
+  Message.Result = 0;
+}
+
+// A wizard that has no window yet hears of no WM_SIZE: its bar and tab lines follow
+// its size all the same, so a form reads back as it was saved.
+void TZelvant::BoundsChanged(bool sizeChanged) {
+  TCustomControl::BoundsChanged(sizeChanged);
+  if (sizeChanged && !HandleAllocated()) SizeChanged();
+}
+
+void TZelvant::SizeChanged() {
   if (!FHistory) return;  // still being constructed
   ShowButtons();
   if (FStyle == asTabbed) inittabsinline();
-  Message.Result = 0;
 }
 
 }  // namespace zelvant

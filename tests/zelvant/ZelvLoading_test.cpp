@@ -106,12 +106,14 @@ TEST(WizardLoading, StoredFormCaptionStaysWhenTheWizardDoesNotWriteIt) {
   EXPECT_EQ(form.Caption(), "My own caption");
 }
 
-TEST(WizardLoading, WizardWritesTheCaptionOnceLoaded) {
+TEST(WizardLoading, StoredCaptionStandsUntilThePageChanges) {
   TForm form(nullptr);
   ReadForm("object F: TForm\n  Caption = 'Old'\n  object Z: TZelvant\n    NumPages = 3\n"
            "    CaptionWizard = 'Step %d of %d'\n    Page = 2\n  end\nend\n",
            &form);
-  EXPECT_EQ(form.Caption(), "Step 2 of 3");
+  EXPECT_EQ(form.Caption(), "Old");
+  Find<TZelvant>(&form, "Z")->setPage(1);
+  EXPECT_EQ(form.Caption(), "Step 1 of 3");
 }
 
 TEST(WizardLoading, CountWithoutItsDataIsAReadErrorNamingTheData) {
