@@ -36,7 +36,9 @@ void TZelvant::setPage(Integer Value) {
     if (FWayListEnabled && toPage > FWayList->Count)
       throw EListError("Way list position " + IntToStr(toPage) + " is outside 1 to " + IntToStr(FWayList->Count));
     const Integer r = FWayListEnabled && toPage > 0 ? FWayList->GetNumber(toPage - 1) : toPage;
-    CheckPosition(toPage, r);
+    // A stored way-list row may show a page beyond a page count reduced after it was
+    // chosen: what was saved loads; only new changes are held to the range.
+    if (!reading) CheckPosition(toPage, r);
     if (r == -1) {
       if (TForm* form = Form()) form->SetModalResult(mrOk);
     } else {

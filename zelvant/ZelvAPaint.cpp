@@ -69,13 +69,14 @@ void TZelvant::Paint() {
 
 void TZelvant::SetStyle(ZelvantStyle Value) {
   if (Value == asTabbed) {
-    inittabsinline();
     // A stored tabbed wizard may have been left on the dialog page: loading keeps it there.
     if (FPage == 0 && !ComponentState().Contains(csLoading)) setPage(1);
   } else {
     FTabLines.reset();
   }
   FStyle = Value;
+  // Lines broken after the page change, which may have resized the form and the wizard.
+  if (Value == asTabbed) inittabsinline();
   ShowButtons();
   Realign();
   FAlignedTabHeight = tabheight();
