@@ -1,9 +1,7 @@
-// TZelvant: construction, language file, loading, page count, page names and caption.
+// TZelvant: construction, loading, page count, page names and caption.
 #include "ZelvA.h"
 
 #include "host/core/ClassBuilder.h"
-#include "host/core/IniFiles.h"
-#include "zelvant/Resources.h"
 
 namespace zelvant {
 
@@ -57,11 +55,6 @@ HOST_PUBLISHED(TZelvant) {
 
 namespace {
 
-std::string& LanguageDirectory() {
-  static std::string dir;
-  return dir;
-}
-
 // A caption format that does not take two integers is shown as it stands rather than
 // failing in the middle of a page change.
 std::string WizardCaption(const std::string& format, Integer page, Integer numPages) {
@@ -72,23 +65,7 @@ std::string WizardCaption(const std::string& format, Integer page, Integer numPa
   }
 }
 
-struct LanguageRow {
-  TButtonData* (TZelvant::*role)() const;
-  const char* resource;
-  const char* key;
-  const char* text;
-  bool show;
-};
-
 }  // namespace
-
-void TZelvant::SetLanguageDirectory(const std::string& dir) { LanguageDirectory() = dir; }
-
-std::string TZelvant::LanguageFileName() {
-  std::string dir = LanguageDirectory().empty() ? ExtractFilePath(ProgramPath()) : LanguageDirectory();
-  if (!dir.empty() && dir.back() != '/') dir += '/';
-  return dir + "Zelv.ini";
-}
 
 TZelvant::TZelvant(TComponent* AOwner) : TCustomControl(AOwner) {
   FLayoutButtons = false;
@@ -179,32 +156,6 @@ TForm* TZelvant::Form() const { return As<TForm>(Owner()); }
 // The wizard, or the form it is being created on, is being read from a form file.
 bool TZelvant::FormLoading() const {
   return ComponentState().Contains(csLoading) || (Owner() && Owner()->ComponentState().Contains(csLoading));
-}
-
-void TZelvant::ReadLanguageFile() {
-  TIniFile ini(LanguageFileName());
-  const std::string language = ini.ReadString("Option", "Language", "english");
-  static const LanguageRow rows[] = {
-      {&TZelvant::BtnHelp, "HELP", "Help", "&Help", false},
-      {&TZelvant::BtnWizardOK, "ZELVANTOK", "ZelvantOK", "&OK", false},
-      {&TZelvant::BtnFinish, "FINISH", "Finish", "&Finish", true},
-      {&TZelvant::BtnDialogOK, "DIALOGOK", "DialogOK", "&OK", true},
-      {&TZelvant::BtnChangeWizard, "CHANGEZELVANT", "ChangeZelvant", "&Wizard", true},
-      {&TZelvant::BtnChangeDialog, "CHANGEDIALOG", "ChangeDialog", "&Dialog", true},
-      {&TZelvant::BtnCancel, "CANCEL", "Cancel", "&Cancel", true},
-      {&TZelvant::BtnNext, "ARROWR", "Next", "&Next", true},
-      {&TZelvant::BtnBack, "ARROWL", "Back", "&Back", true},
-  };
-  for (const LanguageRow& row : rows) {
-    TButtonData* data = (this->*row.role)();
-    if (auto glyph = LoadBitmap(PackageModule(), row.resource)) data->SetGlyph(glyph.get());
-    data->SetText(ini.ReadString(language, row.key, row.text));
-    data->SetEnabled(true);
-    data->SetShow(row.show);
-  }
-  FBtnNext->SetLayout(blGlyphRight);
-  FCaptionWizard = ini.ReadString(language, "CaptionWizard", "Wizard - Page %d of %d");
-  FCaptionDialog = ini.ReadString(language, "CaptionDialog", "Dialog");
 }
 
 void TZelvant::Loaded() {

@@ -13,6 +13,10 @@
 #include "host/forms/Forms.h"
 #include "zelvant/ZelvL.h"
 
+namespace host {
+class TIniFile;
+}
+
 namespace zelvant {
 
 using host::Integer;
@@ -205,9 +209,18 @@ class TZelvant : public host::TCustomControl {
   void WriteSize(host::TStream& Stream);
   void ReadSize(host::TStream& Stream);
 
-  // The language file is "Zelv.ini" in this directory; empty means the running
-  // program's directory (a designer or a test may point elsewhere).
+  /// Dresses a wizard made in code as the designer dresses a new one, or switches its language.
+  /// Reads section Language of the language file FileName (empty: "Zelv.ini" in the language
+  /// directory; empty Language: the file's [Option] Language, by default "english"); every
+  /// text missing there, or the whole file, falls back to the built-in English table.
+  /// Every role and both captions take their texts; a role still blank, as the constructor
+  /// leaves it at run time, also takes its glyph, Enabled, Show and layout, so that a later
+  /// call changes only the words. The caption and the bar are refreshed once, at the end.
+  void LoadLanguage(const std::string& FileName = "", const std::string& Language = "");
+  /// The language file is "Zelv.ini" in this directory; empty means the running
+  /// program's directory (a designer or a test may point elsewhere).
   static void SetLanguageDirectory(const std::string& dir);
+  /// The default language file: "Zelv.ini" in the language directory.
   static std::string LanguageFileName();
 
   bool RememberPage = false;
@@ -237,6 +250,7 @@ class TZelvant : public host::TCustomControl {
   bool FormLoading() const;
   void SizeChanged();  // the bar follows the right edge; the tab lines the width
   void ReadLanguageFile();
+  void ApplyLanguage(const host::TIniFile& ini, const std::string& language);
   void CallOnComponents(host::TMethodCache<AMethod1>& method, Integer value);
   void CheckPosition(Integer position, Integer realPage) const;
   // OK, Next, Back, Help, Cancel, Change: the order the size setters use.

@@ -2,6 +2,8 @@
 // state, parents per presentation, and the members' own additions.
 #include "ZelvC.h"
 
+#include <algorithm>
+
 #include "host/core/ClassBuilder.h"
 #include "host/stdctrls/Dialogs.h"
 
@@ -154,6 +156,26 @@ template <class Host>
 void TPageAware<Host>::SetAAlign(TAlign Value) {
   FAAlign = Value;
   if (FZelvant && ShownOn(FZelvant->RealPage())) this->SetAlign(FAAlign);
+}
+
+template <class Host>
+void TPageAware<Host>::ShowOn(std::initializer_list<Integer> Pages) {
+  const Integer count = FZelvant ? std::min(FAposList->Count, FAposList->List.Count()) : 0;
+  for (Integer page : Pages)
+    if (page < 0 || page >= count)
+      throw EListError("Page " + IntToStr(page) + " is outside 0 to " + IntToStr(count - 1) + " of " +
+                       this->Name());
+  TWinControl* parent = this->Parent();
+  for (Integer page = 0; page < count; ++page) {
+    TAPos& entry = FAposList->Record(page);
+    entry.Show = std::find(Pages.begin(), Pages.end(), page) != Pages.end() ? 1 : 0;
+    if (entry.Show != 1) continue;
+    if (this->Left() != kParkedLeft) entry.Left = this->Left();
+    entry.Top = this->Top();
+    if (parent) (page == 0 ? FParentInDialog : FParentInWizard) = parent;
+  }
+  Watch(parent);
+  SetNewPosition(FZelvant->RealPage());
 }
 
 template class TPageAware<TCustomControl>;

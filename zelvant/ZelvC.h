@@ -3,6 +3,7 @@
 // controls steer navigation; TAForm embeds a form supplied by the application.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "host/stdctrls/Buttons.h"
@@ -41,13 +42,20 @@ class TPageAware : public Host {
   void SetParentInWizard(host::TWinControl* Value);
   host::TAlign AAlign() const { return FAAlign; }
   void SetAAlign(host::TAlign Value);
+  /// Shows the control on exactly these real pages and hides it on all others, placed as
+  /// it stands now: each listed page takes its Left and Top, and its parent becomes the
+  /// parent on the dialog page (when 0 is listed) and on the wizard pages (when another
+  /// page is). The control then takes the state of the page shown. A page outside 0 to
+  /// NumPages, or a control bound to no wizard, raises EListError and changes nothing.
+  void ShowOn(std::initializer_list<Integer> Pages);
+  /// True when the control is shown on real page Page.
+  bool ShownOn(Integer Page) const;
   TAposList* ShowContainer() const { return FAposList; }
   TZelvant* Zelvant() const { return FZelvant; }
   Integer AktPage() const { return FAktPage; }
 
  protected:
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
-  bool ShownOn(Integer page) const;
 
   host::TWinControl* FParentInDialog = nullptr;
   host::TWinControl* FParentInWizard = nullptr;

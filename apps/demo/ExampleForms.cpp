@@ -95,8 +95,8 @@ void DressWizard(TSetupForm* form, TZelvant* z, Integer numPages, std::initializ
   z->OnPageChange = TPageChangeEvent(form, "WizardPageChange");
 }
 
-// A form of the demo's class with a wizard that read the language file and its glyphs,
-// as one dropped in the designer does.
+// A form of the demo's class with a wizard dressed from the language file, with its
+// glyphs, as one dropped in the designer is.
 std::unique_ptr<TSetupForm> WizardForm(TZelvant*& z) {
   auto form = std::make_unique<TSetupForm>(nullptr);
   form->SetName("SetupForm");
@@ -105,11 +105,10 @@ std::unique_ptr<TSetupForm> WizardForm(TZelvant*& z) {
   form->SetScaled(false);
   form->SetClientWidth(kClientWidth);
   form->SetClientHeight(kClientHeight);
-  form->SetDesigning(true);
   z = new TZelvant(form.get());
   z->SetName("Zelvant1");
   z->SetParent(form.get());
-  form->SetDesigning(false);
+  z->LoadLanguage();
   return form;
 }
 

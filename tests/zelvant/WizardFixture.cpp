@@ -32,23 +32,7 @@ Wizard::Wizard(bool designing, int clientWidth, int clientHeight) {
 
 Wizard::~Wizard() { delete form; }
 
-void Wizard::Dress() {
-  struct Row {
-    zelvant::TButtonData* data;
-    const char* text;
-    bool show;
-  } rows[] = {{z->BtnHelp(), "&Help", false},         {z->BtnWizardOK(), "&OK", false},
-              {z->BtnFinish(), "&Finish", true},      {z->BtnDialogOK(), "&OK", true},
-              {z->BtnChangeWizard(), "&Wizard", true}, {z->BtnChangeDialog(), "&Dialog", true},
-              {z->BtnCancel(), "&Cancel", true},      {z->BtnNext(), "&Next", true},
-              {z->BtnBack(), "&Back", true}};
-  for (const Row& r : rows) {
-    r.data->SetText(r.text);
-    r.data->SetEnabled(true);
-    r.data->SetShow(r.show);
-  }
-  z->BtnNext()->SetLayout(blGlyphRight);
-}
+void Wizard::Dress() { z->LoadLanguage("/nonexistent/Zelv.ini"); }
 
 LanguageDir::LanguageDir(const std::string& iniText) {
   char pattern[] = "/tmp/zelvant-lang-XXXXXX";

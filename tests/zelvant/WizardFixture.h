@@ -35,8 +35,7 @@ struct Wizard {
   host::TForm* form;
   zelvant::TZelvant* z;
   std::unique_ptr<TRecordingDesigner> designer;
-  // Gives the nine button roles the texts and states a wizard dropped in the designer
-  // gets, as a form file loaded at run time would.
+  // Dresses the wizard from the built-in English table, as the designer would.
   void Dress();
 };
 

@@ -345,3 +345,58 @@ TEST(PageAware, AWayListRowShowingTheDialogPageKeepsTheWizardParent) {
   EXPECT_EQ(box->Parent(), w.z);
   EXPECT_EQ(box->GetParentInDialog(), group);
 }
+
+TEST(PageAware, ShowOnPutsAControlMadeInCodeOnTheListedPages) {
+  Wizard w;
+  LanguageDir lang;
+  w.z->SetNumPages(3);
+  auto* page = new TAPanel(w.form);  // made while the dialog page is shown
+  page->SetParent(w.z);
+  page->SetBounds(8, 8, 300, 200);
+  auto* box = new TABox(w.form);
+  box->SetParent(page);
+  box->SetBounds(10, 20, 50, 50);
+  page->ShowOn({1, 3});
+  box->ShowOn({1, 3});
+  EXPECT_EQ(Shows(box->ShowContainer()), (std::vector<Integer>{0, 1, 0, 1}));
+  EXPECT_EQ(box->ShowContainer()->GetApos(3).Left, 10);
+  EXPECT_EQ(box->ShowContainer()->GetApos(3).Top, 20);
+  EXPECT_EQ(box->GetParentInWizard(), page);
+  EXPECT_FALSE(box->Visible());  // the dialog page shown now is no longer one of its pages
+  EXPECT_EQ(box->Left(), kParkedLeft);
+
+  w.z->setPage(3);
+  EXPECT_TRUE(page->Visible());
+  EXPECT_EQ(box->Parent(), page);
+  EXPECT_EQ(box->BoundsRect(), Rect(10, 20, 60, 70));
+  w.z->setPage(2);
+  EXPECT_FALSE(page->Visible());
+  // Shown on page 2 as well, from where it stands on page 2 now: parked, so its Left is
+  // not taken; the page keeps the one it had.
+  box->ShowOn({0, 2});
+  EXPECT_EQ(Shows(box->ShowContainer()), (std::vector<Integer>{1, 0, 1, 0}));
+  EXPECT_EQ(box->ShowContainer()->GetApos(2).Left, 0);
+  EXPECT_TRUE(box->Visible());
+
+  // Pages added later start hidden; the listed ones keep their state.
+  w.z->SetNumPages(4);
+  EXPECT_EQ(Shows(box->ShowContainer()), (std::vector<Integer>{1, 0, 1, 0, 0}));
+  EXPECT_TRUE(box->ShownOn(2));
+  EXPECT_FALSE(box->ShownOn(5));
+}
+
+TEST(PageAware, ShowOnRefusesPagesTheWizardDoesNotHave) {
+  Wizard w;
+  LanguageDir lang;
+  w.z->SetNumPages(3);
+  auto* box = new TABox(w.form);
+  box->SetParent(w.z);
+  box->ShowOn({2});
+  EXPECT_THROW(box->ShowOn({1, 4}), EListError);
+  EXPECT_THROW(box->ShowOn({-1}), EListError);
+  EXPECT_EQ(Shows(box->ShowContainer()), (std::vector<Integer>{0, 0, 1, 0}));
+  TForm bare(nullptr);
+  DialogRecorder dialogs;
+  auto* unbound = new TABox(&bare);
+  EXPECT_THROW(unbound->ShowOn({0}), EListError);
+}
