@@ -131,7 +131,7 @@ bool TApplication::HandleMessage() {
         // The character of a key that was taken as a dialog key is not typed.
         if (e.Key == 0 || lastKeyTaken_) form->HandleChar(e.Char, e.Shift);
         break;
-      case K::Close: form->Close(); break;
+      case K::Close: form->CloseRequest(); break;
       case K::ClickControl: {
         TControl* c = FindByPath(form, e.Path);
         if (!c) throw EInvalidOperation("No control '" + e.Path + "' on form " + form->Name());

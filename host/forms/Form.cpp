@@ -235,6 +235,13 @@ void TCustomForm::Close() {
   else Hide();
 }
 
+void TCustomForm::CloseRequest() {
+  if (!Application->Terminated() && !ComponentState().Contains(csDesigning) &&
+      Perform(CM_DIALOGKEY, VK_ESCAPE, 0) != 0)
+    return;
+  Close();
+}
+
 TModalResult TCustomForm::ShowModal() {
   if (visible_ || modal_ || Parent()) throw EInvalidOperation("Cannot make a visible window modal");
   modal_ = true;

@@ -36,7 +36,7 @@ void TCustomForm::HandleMouse(TMouseInput kind, TMouseButton button, TShiftState
     case miDown: {
       TControl* target = capture_ ? capture_ : InputTarget(wp);
       if (!target) {
-        if (button == mbLeft && CloseBoxRect().Contains(wp)) Close();
+        if (button == mbLeft && CloseBoxRect().Contains(wp)) CloseRequest();
         return;
       }
       if (focused_ && target != focused_) {

@@ -61,6 +61,11 @@ class TCustomForm : public TWinControl, public IWindowHost {
   void Hide() { SetVisible(false); }
   // Ends a modal run with mrCancel, or hides the form (OnClose may decide otherwise).
   void Close();
+  // A close request from the window system (the close box, the window manager): the
+  // form's cancel button takes it as it takes Escape, so that whatever decides about
+  // cancelling decides here too; a form without one, or an application that is
+  // ending, closes.
+  void CloseRequest();
   bool CloseQuery();
 
   // Focus: the active control has the focus while the form is active.

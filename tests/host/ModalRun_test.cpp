@@ -119,6 +119,44 @@ TEST_F(Dialog, CloseQueryCanRefuseToEndTheRun) {
   EXPECT_EQ(asked, 2);
 }
 
+// The middle of the close box, in client coordinates (it lies above the client area).
+TPoint CloseBoxPoint(const TForm& form) {
+  const TRect box = form.CloseBoxRect();
+  const TRect area = form.WindowClientArea();
+  return Point((box.Left + box.Right) / 2 - area.Left, (box.Top + box.Bottom) / 2 - area.Top);
+}
+
+void PostClose() {
+  TInputEvent close;
+  close.Kind = TInputEvent::TKind::Close;
+  Input().Post(close);
+}
+
+TEST_F(Dialog, TheCloseBoxAndTheWindowSystemPressTheCancelButton) {
+  int allowed = 0;
+  cancel->SetModalResult(mrNone);
+  cancel->OnClick = [&](TObject*) {
+    clicks.push_back("Cancel");
+    if (++allowed > 2) form.SetModalResult(mrAbort);
+  };
+  Input().Click(CloseBoxPoint(form));
+  PostClose();
+  PostClose();
+  EXPECT_EQ(form.ShowModal(), mrAbort);  // the button's answer, not the close box's own
+  EXPECT_EQ(clicks, (std::vector<std::string>{"Cancel", "Cancel", "Cancel"}));
+}
+
+TEST_F(Dialog, WithoutAPressableCancelButtonTheCloseBoxCloses) {
+  cancel->SetEnabled(false);
+  int asked = 0;
+  form.OnCloseQuery = [&](TObject*, bool& can) { can = ++asked > 1; };
+  Input().Click(CloseBoxPoint(form));
+  PostClose();
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(asked, 2);
+  EXPECT_TRUE(clicks.empty());
+}
+
 TEST_F(Dialog, ShowModalOnAVisibleFormRaises) {
   form.Show();
   EXPECT_THROW(form.ShowModal(), EInvalidOperation);

@@ -333,6 +333,28 @@ TEST(Navigation, ExecuteReturnsTheModalResultOfScriptedInput) {
   backend.Clear();  // the key-up of the last press is still queued
 }
 
+TEST(Navigation, TheCloseBoxAndTheWindowSystemCancelThroughOnCancelClick) {
+  THeadlessBackend& backend = *Application->Headless();
+  backend.Clear();
+  Wizard w;
+  w.Dress();
+  std::vector<Integer> asked;
+  w.z->OnCancelClick = [&](TZelvant*, Integer page) {
+    asked.push_back(page);
+    return asked.size() > 2;  // "Really cancel setup?" - no, no, yes
+  };
+  const TRect box = w.form->CloseBoxRect();
+  const TRect area = w.form->WindowClientArea();
+  backend.Click(Point((box.Left + box.Right) / 2 - area.Left, (box.Top + box.Bottom) / 2 - area.Top));
+  backend.ClickControl("Zelvant1.NextButton");  // the refusal kept the wizard open
+  TInputEvent close;
+  close.Kind = TInputEvent::TKind::Close;  // the window manager asks
+  backend.Post(close);
+  backend.Post(close);
+  EXPECT_EQ(w.z->Execute(1), mrCancel);
+  EXPECT_EQ(asked, (std::vector<Integer>{1, 2, 2}));
+}
+
 TEST(Navigation, DesignTimePagingAndModificationNotices) {
   LanguageDir noFile;
   Wizard w(true);
