@@ -219,3 +219,15 @@ TEST(WizardLoading, AbsurdSizesAreClampedToTheCoordinateRange) {
   EXPECT_EQ(form.Width(), 32767);
   EXPECT_EQ(form.Height(), 32767);
 }
+
+TEST(WizardLoading, AWayListRowBeyondAReducedPageCountLoads) {
+  Wizard w;
+  w.z->SetNumPages(4);
+  w.z->WayList()->AddPage({4, gpFinish});
+  w.z->SetWayListEnabled(true);
+  w.z->setPage(1);
+  w.z->SetNumPages(2);  // the row still shows page 4
+  RoundTrip rt(w.form);
+  EXPECT_EQ(Find<TZelvant>(&rt.loaded, "Zelvant1")->Page(), 1);
+  EXPECT_EQ(rt.again, rt.text);
+}
