@@ -275,6 +275,8 @@ TModalResult TCustomForm::ShowModal() {
 void TCustomForm::SetActive(bool value) {
   if (active_ == value) return;
   active_ = value;
+  // The caption bar is drawn lit only on the active form.
+  if (HasWindowPixels() && !CaptionRect().IsEmpty()) InvalidateWindowRect(CaptionRect());
   if (value) {
     if (!ComponentState().Contains(csDesigning)) {
       if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindNextControl(nullptr, true, true, false);

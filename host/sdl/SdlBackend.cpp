@@ -116,7 +116,9 @@ void TSdlBackend::Post(TInputEvent e, TCustomForm* form) {
 }
 
 void TSdlBackend::FormShown(TCustomForm& form) {
-  if (!Find(form)) windows_.push_back(std::make_unique<TFormWindow>(form));
+  if (Find(form)) return;
+  windows_.push_back(std::make_unique<TFormWindow>(form));
+  TakeKeyboard(windows_.back()->Window());  // a form shown becomes the active one
 }
 
 void TSdlBackend::FormHidden(TCustomForm& form) {
@@ -126,6 +128,16 @@ void TSdlBackend::FormHidden(TCustomForm& form) {
   if (drop_ && &drop_->Owner() == &form) drop_.reset();
   windows_.erase(std::remove_if(windows_.begin(), windows_.end(), [&](const auto& w) { return &w->Form() == &form; }),
                  windows_.end());
+  // Without a window manager nobody hands the keyboard on: the form now active gets it.
+  if (Screen)
+    if (TCustomForm* active = Screen->ActiveForm())
+      if (TFormWindow* w = Find(*active)) TakeKeyboard(w->Window());
+}
+
+void TSdlBackend::TakeKeyboard(SDL_Window* window) {
+  if (SDL_GetKeyboardFocus() == window) return;
+  SDL_RaiseWindow(window);
+  SDL_SetWindowInputFocus(window);
 }
 
 void TSdlBackend::FormPainted(TCustomForm& form, const TRect& rect) {
@@ -212,7 +224,12 @@ void TSdlBackend::Translate(const SDL_Event& e) {
       ie.Kind = motion ? K::MouseMove : e.type == SDL_MOUSEBUTTONDOWN ? K::MouseDown : K::MouseUp;
       // The form adds the button of a press itself; a move carries the buttons held.
       ie.Shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) + (motion ? ButtonState(e.motion.state) : TShiftState{});
-      if (ie.Kind == K::MouseDown && Screen->ActiveForm() != form && form->Visible() && form->Enabled()) form->SetFocus();
+      if (ie.Kind == K::MouseDown) {
+        if (Screen->ActiveForm() != form && form->Visible() && form->Enabled()) form->SetFocus();
+        // A click gives the window the keyboard, as a window manager would.
+        if (!drop_ || id != drop_->Id())
+          if (TFormWindow* w = Find(id)) TakeKeyboard(w->Window());
+      }
       Post(ie, form);
       return;
     }

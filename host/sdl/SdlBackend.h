@@ -56,6 +56,8 @@ class TSdlBackend : public TBackend {
   // The index of the modal form's window that takes the input now, or -1.
   int ModalIndex() const;
   void RaiseModal();
+  // Raises the window and gives it the keyboard focus of the window system.
+  void TakeKeyboard(SDL_Window* window);
   void Post(TInputEvent e, TCustomForm* form);
 
   std::vector<std::unique_ptr<TFormWindow>> windows_;  // in the order shown

@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 namespace sdltest {
 
@@ -48,16 +49,12 @@ TPixels ScreenShot(const TRect& r) {
   return out;
 }
 
-namespace {
-
-::Window XWindowOf(SDL_Window* window) {
+unsigned long XWindowOf(SDL_Window* window) {
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return 0;
   return info.info.x11.window;
 }
-
-}  // namespace
 
 void MoveOnServer(SDL_Window* window, int x, int y) {
   TConnection c;
@@ -88,5 +85,36 @@ TRect ScreenRectOf(SDL_Window* window) {
 }
 
 TPixels WindowShot(SDL_Window* window) { return ScreenShot(ScreenRectOf(window)); }
+
+// Keys as the server delivers a keyboard's: to whichever window holds its input focus.
+void TypeToFocus(unsigned long keysym) {
+  TConnection c;
+  if (!c.d) return;
+  Window focus = None;
+  int revert = 0;
+  XGetInputFocus(c.d, &focus, &revert);
+  if (focus == None || focus == PointerRoot) return;  // the key reaches no window
+  for (int type : {KeyPress, KeyRelease}) {
+    XKeyEvent e{};
+    e.type = type;
+    e.display = c.d;
+    e.window = focus;
+    e.root = DefaultRootWindow(c.d);
+    e.subwindow = None;
+    e.time = CurrentTime;
+    e.same_screen = True;
+    e.keycode = XKeysymToKeycode(c.d, keysym);
+    XSendEvent(c.d, focus, True, type == KeyPress ? KeyPressMask : KeyReleaseMask, reinterpret_cast<XEvent*>(&e));
+  }
+  XFlush(c.d);
+}
+
+unsigned long FocusWindow() {
+  TConnection c;
+  Window focus = None;
+  int revert = 0;
+  if (c.d) XGetInputFocus(c.d, &focus, &revert);
+  return focus;
+}
 
 }  // namespace sdltest

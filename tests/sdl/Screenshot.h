@@ -18,4 +18,12 @@ void SizeOnServer(SDL_Window* window, int width, int height);
 // The pixels of a window as the screen shows them.
 TPixels WindowShot(SDL_Window* window);
 
+// Presses and releases the key of an X keysym on the window that holds the X input focus
+// (none when no window holds it, as after the focus window was destroyed).
+void TypeToFocus(unsigned long keysym);
+// The window that holds the X input focus (None or PointerRoot when no window does).
+unsigned long FocusWindow();
+// The X window of an SDL window.
+unsigned long XWindowOf(SDL_Window* window);
+
 }  // namespace sdltest
