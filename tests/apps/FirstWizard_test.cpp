@@ -6,6 +6,7 @@
 
 #include "examples/first-wizard/FirstWizard.cpp"
 #include "host/forms/Backend.h"
+#include "host/streaming/Filer.h"
 
 namespace {
 
@@ -21,8 +22,11 @@ std::string Read(const std::string& path) {
 TEST(FirstWizard, TheGuideShowsTheListingAsItIs) {
   const std::string guide = Read(ZELVANT_SOURCE_DIR "/docs/first-wizard.md");
   const std::string listing = Read(ZELVANT_SOURCE_DIR "/examples/first-wizard/FirstWizard.cpp");
+  const std::string formFile = Read(ZELVANT_SOURCE_DIR "/examples/first-wizard/first-wizard.dfm");
   ASSERT_FALSE(listing.empty());
+  ASSERT_FALSE(formFile.empty());
   EXPECT_NE(guide.find("```cpp\n" + listing + "```\n"), std::string::npos);
+  EXPECT_NE(guide.find("```\n" + formFile + "```\n"), std::string::npos);
 }
 
 TEST(FirstWizard, TheWizardInCodeRunsAndItsAnswerIsReadBack) {
@@ -37,5 +41,21 @@ TEST(FirstWizard, TheWizardInCodeRunsAndItsAnswerIsReadBack) {
   EXPECT_EQ(w.Form->Caption(), "My Setup - step 3 of 3");
   EXPECT_TRUE(w.Custom->Checked());
   EXPECT_FALSE(w.Express->Checked());
+  input.Clear();
+}
+
+TEST(FirstWizard, TheSameWizardFromItsFormFileRuns) {
+  THeadlessBackend& input = *Application->Headless();
+  input.Clear();
+  std::unique_ptr<TComponent> form(LoadFormFile(ZELVANT_SOURCE_DIR "/examples/first-wizard/first-wizard.dfm"));
+  auto* wizard = As<TZelvant>(form->FindComponent("Wizard"));
+  auto* custom = As<TRadioButton>(form->FindComponent("Custom"));
+  input.ClickControl("Wizard.NextButton");
+  input.ClickControl("Wizard.Page2.Custom");
+  input.ClickControl("Wizard.NextButton");
+  input.ClickControl("Wizard.NextButton");  // Finish
+  EXPECT_EQ(wizard->Execute(1), mrOk);
+  EXPECT_EQ(As<TForm>(form.get())->Caption(), "My Setup - step 3 of 3");
+  EXPECT_TRUE(custom->Checked());
   input.Clear();
 }
