@@ -3,6 +3,7 @@
 
 #include "host/core/ClassBuilder.h"
 #include "host/streaming/Filer.h"
+#include "host/stdctrls/GridScrollBar.h"
 #include "host/stdctrls/Grids.h"
 #include "host/core/Lists.h"
 
@@ -30,8 +31,11 @@ void TCustomGrid::SetColCount(Integer value) {
   colWidths_.resize(static_cast<size_t>(value), defaultColWidth_);
   if (fixedCols_ >= value) fixedCols_ = value - 1;
   SizeChanged(oldCols, oldRows);
-  col_ = std::clamp(col_, fixedCols_, value - 1);
   leftCol_ = std::clamp(leftCol_, fixedCols_, value - 1);
+  // A current cell that no longer exists moves to the last column; SelectCell hears of
+  // it but cannot keep the grid on a cell that is gone.
+  if (col_ >= value) MoveCurrent(value - 1, row_, true);
+  col_ = std::clamp(col_, fixedCols_, value - 1);
   Invalidate();
 }
 
@@ -43,8 +47,11 @@ void TCustomGrid::SetRowCount(Integer value) {
   rowHeights_.resize(static_cast<size_t>(value), defaultRowHeight_);
   if (fixedRows_ >= value) fixedRows_ = value - 1;
   SizeChanged(oldCols, oldRows);
-  row_ = std::clamp(row_, fixedRows_, value - 1);
   topRow_ = std::clamp(topRow_, fixedRows_, value - 1);
+  // A current row that no longer exists moves to the new last row (see SetColCount).
+  if (row_ >= value) MoveCurrent(col_, value - 1, true);
+  row_ = std::clamp(row_, fixedRows_, value - 1);
+  UpdateScrollBar();
   Invalidate();
 }
 
@@ -61,6 +68,7 @@ void TCustomGrid::SetFixedRows(Integer value) {
   if (value < 0 || value >= RowCount()) throw EInvalidOperation("Fixed row count must be less than row count");
   fixedRows_ = value;
   row_ = topRow_ = fixedRows_;
+  UpdateScrollBar();
   Invalidate();
 }
 
@@ -75,6 +83,7 @@ void TCustomGrid::SetDefaultRowHeight(Integer value) {
   defaultRowHeight_ = value;
   std::fill(rowHeights_.begin(), rowHeights_.end(), value);
   PlaceEditor();
+  UpdateScrollBar();
   Invalidate();
 }
 
@@ -99,17 +108,21 @@ void TCustomGrid::SetRowHeights(Integer index, Integer value) {
   if (index < 0 || index >= RowCount()) ListIndexError(index);
   rowHeights_[static_cast<size_t>(index)] = value;
   PlaceEditor();
+  UpdateScrollBar();
   Invalidate();
 }
 
 void TCustomGrid::SetGridLineWidth(Integer value) {
   gridLineWidth_ = std::max<Integer>(value, 0);
+  UpdateScrollBar();
   Invalidate();
 }
 
 void TCustomGrid::SetOptions(TGridOptions value) {
   options_ = value;
   if (!options_.Contains(goEditing)) HideEditor();
+  if (options_.Contains(goRowSelect)) col_ = fixedCols_;
+  UpdateScrollBar();
   Invalidate();
 }
 
@@ -120,7 +133,13 @@ void TCustomGrid::SetFixedColor(TColor value) {
 
 void TCustomGrid::SetBorderStyle(TBorderStyle value) {
   borderStyle_ = value == bsNone ? bsNone : bsSingle;
+  UpdateScrollBar();
   Invalidate();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle value) {
+  scrollBars_ = value;
+  UpdateScrollBar();
 }
 
 void TCustomGrid::SetDefaultDrawing(bool value) {
@@ -138,9 +157,15 @@ bool TCustomGrid::SelectCell(Integer, Integer) { return true; }
 bool TCustomGrid::FocusCell(Integer col, Integer row) {
   col = std::clamp(col, fixedCols_, ColCount() - 1);
   row = std::clamp(row, fixedRows_, RowCount() - 1);
-  if (col == col_ && row == row_) return true;
-  if (!ComponentState().Contains(csLoading) && !SelectCell(col, row)) return false;
-  const bool editing = editor_ != nullptr;
+  if (options_.Contains(goRowSelect) ? row == row_ : col == col_ && row == row_) return true;
+  return MoveCurrent(col, row, false);
+}
+
+bool TCustomGrid::MoveCurrent(Integer col, Integer row, bool force) {
+  if (!ComponentState().Contains(csLoading) && !SelectCell(col, row) && !force) return false;
+  if (options_.Contains(goRowSelect)) col = fixedCols_;
+  // The editor follows the focused cell only while the grid (or the editor) has the focus.
+  const bool editing = editor_ != nullptr && (Focused() || editor_->Focused());
   HideEditor();
   const TGridRect old = Selection();
   col_ = col;
@@ -149,7 +174,7 @@ bool TCustomGrid::FocusCell(Integer col, Integer row) {
   for (Integer c = old.Left; c <= old.Right; ++c) InvalidateCell(c, old.Top);
   const TGridRect now = Selection();
   for (Integer c = now.Left; c <= now.Right; ++c) InvalidateCell(c, now.Top);
-  if ((editing || options_.Contains(goAlwaysShowEditor)) && CanEditShow()) ShowEditor();
+  if ((editing || (options_.Contains(goAlwaysShowEditor) && Focused())) && CanEditShow()) ShowEditor();
   return true;
 }
 
@@ -166,16 +191,18 @@ void TCustomGrid::SetTopRow(Integer value) {
   if (value == topRow_) return;
   topRow_ = value;
   PlaceEditor();
+  UpdateScrollBar();
   Invalidate();
 }
 
 Integer TCustomGrid::VisibleColCount() const {
   Integer x = BorderInset();
-  for (Integer c = 0; c < fixedCols_; ++c) x += colWidths_[static_cast<size_t>(c)] + gridLineWidth_;
+  const Integer line = ColLineWidth();
+  for (Integer c = 0; c < fixedCols_; ++c) x += colWidths_[static_cast<size_t>(c)] + line;
   Integer n = 0;
   for (Integer c = leftCol_; c < ColCount(); ++c) {
-    x += colWidths_[static_cast<size_t>(c)] + gridLineWidth_;
-    if (x > width_ - BorderInset()) break;
+    x += colWidths_[static_cast<size_t>(c)] + line;
+    if (x > CellAreaRight()) break;
     ++n;
   }
   return std::max<Integer>(n, 1);
@@ -183,10 +210,11 @@ Integer TCustomGrid::VisibleColCount() const {
 
 Integer TCustomGrid::VisibleRowCount() const {
   Integer y = BorderInset();
-  for (Integer r = 0; r < fixedRows_; ++r) y += rowHeights_[static_cast<size_t>(r)] + gridLineWidth_;
+  const Integer line = RowLineWidth();
+  for (Integer r = 0; r < fixedRows_; ++r) y += rowHeights_[static_cast<size_t>(r)] + line;
   Integer n = 0;
   for (Integer r = topRow_; r < RowCount(); ++r) {
-    y += rowHeights_[static_cast<size_t>(r)] + gridLineWidth_;
+    y += rowHeights_[static_cast<size_t>(r)] + line;
     if (y > height_ - BorderInset()) break;
     ++n;
   }
@@ -209,11 +237,11 @@ TRect TCustomGrid::CellRect(Integer col, Integer row) const {
   if ((col >= fixedCols_ && col < leftCol_) || (row >= fixedRows_ && row < topRow_)) return TRect{};
   Integer x = BorderInset(), y = BorderInset();
   for (Integer c = 0; c < col; ++c)
-    if (c < fixedCols_ || c >= leftCol_) x += colWidths_[static_cast<size_t>(c)] + gridLineWidth_;
+    if (c < fixedCols_ || c >= leftCol_) x += colWidths_[static_cast<size_t>(c)] + ColLineWidth();
   for (Integer r = 0; r < row; ++r)
-    if (r < fixedRows_ || r >= topRow_) y += rowHeights_[static_cast<size_t>(r)] + gridLineWidth_;
+    if (r < fixedRows_ || r >= topRow_) y += rowHeights_[static_cast<size_t>(r)] + RowLineWidth();
   TRect rect = Bounds(x, y, colWidths_[static_cast<size_t>(col)], rowHeights_[static_cast<size_t>(row)]);
-  if (rect.Left >= width_ - BorderInset() || rect.Top >= height_ - BorderInset()) return TRect{};
+  if (rect.Left >= CellAreaRight() || rect.Top >= height_ - BorderInset()) return TRect{};
   return rect;
 }
 
@@ -222,14 +250,14 @@ bool TCustomGrid::MouseToCell(Integer x, Integer y, Integer& col, Integer& row) 
   Integer cx = BorderInset();
   for (Integer c = 0; c < ColCount(); ++c) {
     if (c >= fixedCols_ && c < leftCol_) continue;
-    const Integer w = colWidths_[static_cast<size_t>(c)] + gridLineWidth_;
-    if (x >= cx && x < cx + w) { col = c; break; }
+    const Integer w = colWidths_[static_cast<size_t>(c)] + ColLineWidth();
+    if (x >= cx && x < cx + w && x < CellAreaRight()) { col = c; break; }
     cx += w;
   }
   Integer cy = BorderInset();
   for (Integer r = 0; r < RowCount(); ++r) {
     if (r >= fixedRows_ && r < topRow_) continue;
-    const Integer h = rowHeights_[static_cast<size_t>(r)] + gridLineWidth_;
+    const Integer h = rowHeights_[static_cast<size_t>(r)] + RowLineWidth();
     if (y >= cy && y < cy + h) { row = r; break; }
     cy += h;
   }
@@ -242,7 +270,51 @@ void TCustomGrid::InvalidateCell(Integer col, Integer row) {
   TCustomForm* form = GetParentForm(this);
   if (!form) return;
   const TPoint o = WindowOrigin();
-  form->InvalidateWindowRect(IntersectRect(OffsetRect(Rect(r.Left, r.Top, r.Right + gridLineWidth_, r.Bottom + gridLineWidth_), o.X, o.Y), VisibleWindowRect()));
+  form->InvalidateWindowRect(IntersectRect(OffsetRect(Rect(r.Left, r.Top, r.Right + ColLineWidth(), r.Bottom + RowLineWidth()), o.X, o.Y), VisibleWindowRect()));
+}
+
+Integer TCustomGrid::ColLineWidth() const {
+  return options_.Contains(goFixedVertLine) || options_.Contains(goVertLine) ? gridLineWidth_ : 0;
+}
+
+Integer TCustomGrid::RowLineWidth() const {
+  return options_.Contains(goFixedHorzLine) || options_.Contains(goHorzLine) ? gridLineWidth_ : 0;
+}
+
+Integer TCustomGrid::CellAreaRight() const {
+  return width_ - BorderInset() - (vertBar_ ? vertBar_->Width() : 0);
+}
+
+void TCustomGrid::UpdateScrollBar() {
+  if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+  // The largest top row that still fills the area below the fixed rows.
+  const Integer b = BorderInset(), line = RowLineWidth();
+  Integer room = height_ - 2 * b;
+  for (Integer r = 0; r < fixedRows_; ++r) room -= rowHeights_[static_cast<size_t>(r)] + line;
+  Integer maxTop = RowCount() - 1, used = 0;
+  while (maxTop >= fixedRows_ && used + rowHeights_[static_cast<size_t>(maxTop)] + line <= room)
+    used += rowHeights_[static_cast<size_t>(maxTop--)] + line;
+  maxTop = std::clamp<Integer>(maxTop + 1, fixedRows_, RowCount() - 1);
+  const bool wanted = (scrollBars_ == ssVertical || scrollBars_ == ssBoth) && maxTop > fixedRows_ &&
+                      height_ - 2 * b >= 2 * TGridScrollBar::kWidth && width_ - 2 * b > TGridScrollBar::kWidth;
+  if (!wanted) {
+    if (vertBar_) {
+      delete vertBar_;
+      vertBar_ = nullptr;
+      PlaceEditor();
+      Invalidate();
+    }
+    return;
+  }
+  if (!vertBar_) {
+    vertBar_ = new TGridScrollBar();
+    vertBar_->OnScroll = [this](Integer position) { SetTopRow(fixedRows_ + position); };
+    vertBar_->SetParent(this);
+    PlaceEditor();
+    Invalidate();
+  }
+  vertBar_->SetBounds(width_ - b - TGridScrollBar::kWidth, b, TGridScrollBar::kWidth, height_ - 2 * b);
+  vertBar_->SetParams(topRow_ - fixedRows_, maxTop - fixedRows_, std::max<Integer>(VisibleRowCount(), 1));
 }
 
 void TCustomGrid::MoveColumn(Integer fromIndex, Integer toIndex) {
@@ -311,10 +383,16 @@ void TCustomGrid::DefineProperties(TFiler& filer) {
 
 void TCustomGrid::Loaded() {
   TCustomControl::Loaded();
-  col_ = std::clamp(col_, fixedCols_, ColCount() - 1);
+  col_ = std::clamp(options_.Contains(goRowSelect) ? fixedCols_ : col_, fixedCols_, ColCount() - 1);
   row_ = std::clamp(row_, fixedRows_, RowCount() - 1);
   leftCol_ = std::clamp(leftCol_, fixedCols_, ColCount() - 1);
   topRow_ = std::clamp(topRow_, fixedRows_, RowCount() - 1);
+  UpdateScrollBar();
+}
+
+void TCustomGrid::BoundsChanged(bool sizeChanged) {
+  TCustomControl::BoundsChanged(sizeChanged);
+  if (sizeChanged) UpdateScrollBar();
 }
 
 }  // namespace host

@@ -10,10 +10,12 @@ void TCustomGrid::MouseDown(TMouseButton button, TShiftState shift, Integer x, I
     if (CanFocus() && !Focused() && !(editor_ && editor_->Focused())) SetFocus();
     Integer col, row;
     if (MouseToCell(x, y, col, row) && col >= fixedCols_ && row >= fixedRows_) {
-      if (col == col_ && row == row_) {
+      // An editing grid opens the editor on a click on the focused cell; any other
+      // click selects its cell, and SelectCell is asked even when it is the focused one.
+      if (options_.Contains(goEditing) && col == col_ && row == row_) {
         if (!editor_ && CanEditShow()) ShowEditor();
       } else {
-        FocusCell(col, row);
+        MoveCurrent(col, row, false);
       }
     }
   }

@@ -12,7 +12,8 @@ void TCustomGrid::Paint() {
     Frame3D(c, Rect(0, 0, width_, height_), clBtnShadow, clBtnHighlight);
     Frame3D(c, Rect(1, 1, width_ - 1, height_ - 1), cl3DDkShadow, cl3DLight);
   }
-  const TRect inner = Rect(b, b, width_ - b, height_ - b);
+  // The scroll bar paints itself over the strip it takes.
+  const TRect inner = Rect(b, b, CellAreaRight(), height_ - b);
   c.IntersectClipRect(OffsetRect(inner, c.Origin().X, c.Origin().Y));
   c.Brush().SetColor(Color());
   c.FillRect(inner);
@@ -65,16 +66,17 @@ void TCustomGrid::Paint() {
     }
     if (!row.IsEmpty()) c.DrawFocusRect(row);
   }
-  if (gridLineWidth_ <= 0) return;
+  const Integer colLine = ColLineWidth(), rowLine = RowLineWidth();
+  if (colLine <= 0 && rowLine <= 0) return;
   visit([&](Integer col, Integer r, const TRect& rect) {
     const bool fixed = col < fixedCols_ || r < fixedRows_;
     const TColor line = fixed ? cl3DDkShadow : clSilver;
     c.Brush().SetStyle(bsSolid);
     c.Brush().SetColor(line);
     if (options_.Contains(fixed ? goFixedVertLine : goVertLine))
-      c.FillRect(Rect(rect.Right, rect.Top, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_));
+      c.FillRect(Rect(rect.Right, rect.Top, rect.Right + colLine, rect.Bottom + rowLine));
     if (options_.Contains(fixed ? goFixedHorzLine : goHorzLine))
-      c.FillRect(Rect(rect.Left, rect.Bottom, rect.Right + gridLineWidth_, rect.Bottom + gridLineWidth_));
+      c.FillRect(Rect(rect.Left, rect.Bottom, rect.Right + colLine, rect.Bottom + rowLine));
   });
 }
 

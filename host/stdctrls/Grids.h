@@ -34,6 +34,7 @@ using TSetEditEvent = TEvent<void(TObject*, Integer, Integer, const std::string&
 using TMovedEvent = TEvent<void(TObject*, Integer, Integer)>;
 
 class TCustomGrid;
+class TGridScrollBar;
 
 // The editor that opens over the focused cell; every change goes to the grid at once.
 class TInplaceEdit : public TCustomControl {
@@ -87,11 +88,13 @@ class TCustomGrid : public TCustomControl {
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
   TScrollStyle ScrollBars() const { return scrollBars_; }
-  void SetScrollBars(TScrollStyle value) { scrollBars_ = value; }
+  void SetScrollBars(TScrollStyle value);
   bool DefaultDrawing() const { return defaultDrawing_; }
   void SetDefaultDrawing(bool value);
 
-  // The focused cell. Moving it asks SelectCell (OnSelectCell) first.
+  // The focused cell. Moving it asks SelectCell (OnSelectCell) first; setting the cell
+  // that is already focused asks nothing. With goRowSelect Col stays on the first
+  // column that is not fixed.
   Integer Col() const { return col_; }
   void SetCol(Integer value) { FocusCell(value, row_); }
   Integer Row() const { return row_; }
@@ -118,7 +121,8 @@ class TCustomGrid : public TCustomControl {
   void MoveColumn(Integer fromIndex, Integer toIndex);
   void MoveRow(Integer fromIndex, Integer toIndex);
   void InvalidateCell(Integer col, Integer row);
-  void Refresh() { Invalidate(); }
+  // The vertical scroll bar while the rows do not fit, else nullptr.
+  TGridScrollBar* VertScrollBar() const { return vertBar_; }
 
   void DefineProperties(TFiler& filer) override;
 
@@ -140,9 +144,15 @@ class TCustomGrid : public TCustomControl {
   void WMGetDlgCode(TWMGetDlgCode& message) override;
   void WMSetFocus(TWMSetFocus& message) override;
   void Loaded() override;
+  void BoundsChanged(bool sizeChanged) override;
 
   // Pixels of the border before the first cell.
   Integer BorderInset() const { return borderStyle_ == bsSingle ? 2 : 0; }
+  // Lines between columns (rows) take room only when some of them are drawn.
+  Integer ColLineWidth() const;
+  Integer RowLineWidth() const;
+  // Right edge of the cells: the border, or the scroll bar when it is shown.
+  Integer CellAreaRight() const;
 
  private:
   friend class TInplaceEdit;
@@ -150,6 +160,10 @@ class TCustomGrid : public TCustomControl {
   void HideEditor();
   void PlaceEditor();
   void ScrollInView(Integer col, Integer row);
+  // Makes (col, row) current after SelectCell agreed, or regardless when forced.
+  bool MoveCurrent(Integer col, Integer row, bool force);
+  // Shows, places or removes the vertical scroll bar as the rows require.
+  void UpdateScrollBar();
   bool HasCustomColWidths() const;
   bool HasCustomRowHeights() const;
 
@@ -170,6 +184,7 @@ class TCustomGrid : public TCustomControl {
   Integer leftCol_ = 1;
   Integer topRow_ = 1;
   TInplaceEdit* editor_ = nullptr;
+  TGridScrollBar* vertBar_ = nullptr;
 };
 
 class TDrawGrid : public TCustomGrid {

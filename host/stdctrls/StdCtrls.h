@@ -146,8 +146,9 @@ class TComboBox : public TWinControl {
   void SetStyle(TComboBoxStyle value);
   TStrings* Items() const { return items_.get(); }
   void SetItems(TStrings* value);
-  // -1 when nothing is chosen; a value outside the items chooses nothing.
-  Integer ItemIndex() const { return itemIndex_; }
+  // -1 when nothing is chosen; a value outside the items chooses nothing, and so does
+  // an index left beyond the items when items are deleted.
+  Integer ItemIndex() const { return itemIndex_ < items_->Count() ? itemIndex_ : -1; }
   void SetItemIndex(Integer value);
   Integer DropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(Integer value) { dropDownCount_ = value; }
