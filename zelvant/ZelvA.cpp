@@ -1,6 +1,8 @@
 // TZelvant: construction, loading, page count, page names and caption.
 #include "ZelvA.h"
 
+#include <algorithm>
+
 #include "host/core/ClassBuilder.h"
 
 namespace zelvant {
@@ -260,9 +262,27 @@ void TZelvant::SetSeparator(bool Value) {
 
 void TZelvant::zelvupdate() {
   if (FStyle == asTabbed) inittabsinline();
-  // An edited or newly enabled way list may no longer hold the position: take its last row.
-  setPage(FWayListEnabled && FPage > FWayList->Count ? FWayList->Count : FPage);
+  // An editor may have taken away the position shown, or the page its way-list row
+  // shows: take the nearest position that can be shown.
+  setPage(NearestShownPosition(FPage));
   Repaint();
+}
+
+Integer TZelvant::NearestShownPosition(Integer position) const {
+  if (!FWayListEnabled) return std::clamp<Integer>(position, 0, FNumPages);
+  const Integer last = std::min(FWayList->Count, FWayList->List.Count());
+  auto shows = [&](Integer p) {
+    if (p == 0) return true;
+    if (p < 1 || p > last) return false;
+    const Integer r = FWayList->GetNumber(p - 1);
+    return r >= 0 && r <= FNumPages;
+  };
+  position = std::clamp<Integer>(position, 0, last);
+  for (Integer d = 0; d <= last; ++d) {
+    if (shows(position - d)) return position - d;
+    if (shows(position + d)) return position + d;
+  }
+  return 0;
 }
 
 }  // namespace zelvant

@@ -101,6 +101,8 @@ class TZelvant : public host::TCustomControl {
   void SetCaption();
   // Refresh after an editor changed page names, pages of a control, layouts or the way list.
   void zelvupdate();
+  // The position itself when it can be shown, else the nearest one that can (page 0 at worst).
+  Integer NearestShownPosition(Integer position) const;
 
   // --- navigation
   Integer Page() const { return FPage; }

@@ -30,6 +30,17 @@ TPageNameDialog::TPageNameDialog(TComponent* AOwner) : TDesignDialog(AOwner) {
   Button7 = Control<TButton>("Button7");
 }
 
+void TPageNameDialog::Fill(const TStrings& names, Integer pages) {
+  PageList->SetRowCount(pages + 2);
+  FPageCounter = pages;
+  PageList->SetCells(0, 0, "Page");
+  PageList->SetCells(1, 0, "Name");
+  for (Integer p = 0; p <= pages; ++p) {
+    PageList->SetCells(0, p + 1, IntToStr(p));
+    PageList->SetCells(1, p + 1, p < names.Count() ? names.Get(p) : std::string());
+  }
+}
+
 void TPageNameDialog::SwapRows(Integer a, Integer b) {
   for (Integer col = 0; col < 2; ++col) {
     const std::string text = PageList->Cells(col, a);

@@ -27,6 +27,9 @@ class TPageNameDialog : public TDesignDialog {
 
   // The highest page number handed out so far; the editor sets it to NumPages.
   Integer FPageCounter = 0;
+  // Rows for pages 0 to pages, named from names (a missing name is empty), and the
+  // counter at pages, as the editor opens the dialog.
+  void Fill(const host::TStrings& names, Integer pages);
 
   void Button1Click(host::TObject* Sender);
   void Button2Click(host::TObject* Sender);

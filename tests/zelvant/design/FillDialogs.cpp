@@ -16,17 +16,7 @@ TWizardForm::TWizardForm(const std::vector<std::string>& names) {
 
 TWizardForm::~TWizardForm() { delete form; }
 
-void FillPageNames(TPageNameDialog& d, const TStrings& names) {
-  const Integer pages = names.Count() - 1;
-  d.PageList->SetRowCount(pages + 2);
-  d.FPageCounter = pages;
-  d.PageList->SetCells(0, 0, "Page");
-  d.PageList->SetCells(1, 0, "Name");
-  for (Integer p = 0; p <= pages; ++p) {
-    d.PageList->SetCells(0, p + 1, IntToStr(p));
-    d.PageList->SetCells(1, p + 1, names.Get(p));
-  }
-}
+void FillPageNames(TPageNameDialog& d, const TStrings& names) { d.Fill(names, names.Count() - 1); }
 
 void FillShow(TShowDialog& d, std::initializer_list<Integer> shows, TStrings* names) {
   Integer left = 10;
