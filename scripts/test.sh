@@ -44,13 +44,15 @@ fuzz_build() {
     && cmake --build build/fuzz -j"$jobs"
 }
 stage "Fuzz build" fuzz-build.log - fuzz_build
-# fuzz TARGET RUNS SEEDS: a fixed number of runs from the seeds; any sanitizer report fails.
+# fuzz TARGET RUNS MAX_LEN SEEDS: a fixed number of runs from the seeds; any sanitizer
+# report fails (the targets are built to stop at the first).
 fuzz() {
   mkdir -p "build/fuzz/corpus-$1"
   ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    "build/fuzz/fuzz/$1" -runs="$2" -max_len=8192 -seed=1 "build/fuzz/corpus-$1" "$3"
+    "build/fuzz/fuzz/$1" -runs="$2" -max_len="$3" -seed=1 "build/fuzz/corpus-$1" "$4"
 }
-stage "Fuzz form reader" fuzz-form-reader.log fuzz_runs fuzz form_reader_fuzz 200000 fuzz/corpus
+stage "Fuzz form reader" fuzz-form-reader.log fuzz_runs fuzz form_reader_fuzz 200000 8192 fuzz/corpus
+stage "Fuzz wizard forms" fuzz-wizard-forms.log fuzz_runs fuzz wizard_form_fuzz 8000 65536 fuzz/corpus_wizard
 
 asan_build() {
   cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZELVANT_SANITIZE=ON && cmake --build build/asan -j"$jobs"
