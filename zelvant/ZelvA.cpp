@@ -171,15 +171,8 @@ void TZelvant::Loaded() {
   TCustomControl::Loaded();
 }
 
-void TZelvant::CallOnComponents(TMethodCache<AMethod1>& method, Integer value) {
-  TComponent* form = Owner();
-  if (!form) return;
-  for (Integer i = form->ComponentCount() - 1; i >= 0; --i) {
-    // A call may free components of the form (an embedded form given back).
-    if (i >= form->ComponentCount()) continue;
-    TComponent* c = form->Components(i);
-    if (const auto* m = method.Find(c->ClassInfo())) m->Call(c, value);
-  }
+void TZelvant::CallOnComponents(TMethodListeners<AMethod1>& method, Integer value) {
+  if (TComponent* form = Owner()) method.CallLastFirst(*form, value);
 }
 
 void TZelvant::SetNumPages(Integer Value) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/core/OwnedScan.h"
 #include "host/stdctrls/Buttons.h"
 #include "host/forms/Forms.h"
 #include "zelvant/ZelvL.h"
@@ -30,6 +31,7 @@ class TZelvant;
 struct TRouteFinding;
 struct TRouteOptions;
 struct TRouteSteps;
+class TAJumpRadioBtn;
 
 // Sender and page arguments are way-list positions (or page numbers without a way list).
 using TPageChangeEvent = host::TEvent<void(TZelvant* sender, Integer page)>;
@@ -238,6 +240,7 @@ class TZelvant : public host::TCustomControl {
  protected:
   void Loaded() override;
   void Paint() override;
+  bool PaintFillsClient() const override { return true; }  // Paint fills the whole control
   void KeyDown(host::Word& Key, host::TShiftState Shift) override;
   void MouseDown(host::TMouseButton Button, host::TShiftState Shift, Integer X, Integer Y) override;
   void WMSize(host::TWMSize& Message) override;
@@ -253,8 +256,10 @@ class TZelvant : public host::TCustomControl {
   void SizeChanged();  // the bar follows the right edge; the tab lines the width
   void ReadLanguageFile();
   void ApplyLanguage(const host::TIniFile& ini, const std::string& language);
-  void CallOnComponents(host::TMethodCache<AMethod1>& method, Integer value);
+  void CallOnComponents(host::TMethodListeners<AMethod1>& method, Integer value);
   void CheckPosition(Integer position, Integer realPage) const;
+  // Steps 5 to 11 of a page change that goes ahead to position toPage, showing page r.
+  void ChangePage(Integer toPage, Integer r, bool reading);
   // OK, Next, Back, Help, Cancel, Change: the order the size setters use.
   std::array<host::TBitBtn*, 6> BarButtons() const;
   void setWizardbuttons();
@@ -309,8 +314,11 @@ class TZelvant : public host::TCustomControl {
   // same page, so the page names' slots alone cannot tell their tabs apart.
   std::vector<Integer> FTabWidths;
   Integer FAlignedTabHeight = 0;  // tab strip height the children were last aligned below
-  host::TMethodCache<AMethod1> FSetNumApos{"SetNumApos"};
-  host::TMethodCache<AMethod1> FSetNewPosition{"SetNewPosition"};
+  // The form's components that take the page count and the page shown.
+  host::TMethodListeners<AMethod1> FSetNumApos{"SetNumApos"};
+  host::TMethodListeners<AMethod1> FSetNewPosition{"SetNewPosition"};
+  // The form's jump radio buttons, in component order.
+  host::TOwnedScan<TAJumpRadioBtn*> FJumpRadios;
 };
 
 }  // namespace zelvant

@@ -42,31 +42,16 @@ void TZelvant::setPage(Integer Value) {
     if (r == -1) {
       if (TForm* form = Form()) form->SetModalResult(mrOk);
     } else {
-      const Integer old = FPage;
-      FPage = toPage;
-      SetCaption();
-      if (Owner()) {
-        FTrackSize = false;
-        if (r == 0 && old != 0) myresize(FDialogWidth, FDialogHeight);
-        if (r != 0 && old == 0) myresize(FWizardWidth, FWizardHeight);
-        FTrackSize = true;
-        CallOnComponents(FSetNewPosition, r);
+      // The focus leaves a control the new page hides only when it reaches its target.
+      IWindowHost* window = WindowHost();
+      if (window) window->HoldFocus();
+      try {
+        ChangePage(toPage, r, reading);
+      } catch (...) {
+        if (window) window->ReleaseFocus();
+        throw;
       }
-      FLayoutButtons = false;
-      // While reading, the stored Back and Next states stand: they are what the last page
-      // change made of the history, which is read only after the page.
-      if (!reading) {
-        FBtnBack->SetEnabled((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1));
-        if (!FWayListEnabled)
-          FBtnNext->SetEnabled(r != FNumPages);
-        else if (FPage > 0)
-          FBtnNext->SetEnabled(FWayList->GetGotoPage(FPage - 1) != gpFinish);
-      }
-      FLayoutButtons = true;
-      ShowButtons();
-      if (FStyle == asTabbed) painttabs();
-      if ((FPage != old || FPage == 0) && OnPageChange && !reading) OnPageChange(this, FPage);
-      if (!ComponentState().Contains(csDesigning) && FStyle == asWizard) SelectFirst();
+      if (window) window->ReleaseFocus();
     }
   }
   if (ComponentState().Contains(csDesigning))
@@ -74,12 +59,43 @@ void TZelvant::setPage(Integer Value) {
       if (IDesignerHook* designer = form->Designer()) designer->Modified();
 }
 
+void TZelvant::ChangePage(Integer toPage, Integer r, bool reading) {
+  const Integer old = FPage;
+  FPage = toPage;
+  SetCaption();
+  if (Owner()) {
+    FTrackSize = false;
+    if (r == 0 && old != 0) myresize(FDialogWidth, FDialogHeight);
+    if (r != 0 && old == 0) myresize(FWizardWidth, FWizardHeight);
+    FTrackSize = true;
+    CallOnComponents(FSetNewPosition, r);
+  }
+  FLayoutButtons = false;
+  // While reading, the stored Back and Next states stand: they are what the last page
+  // change made of the history, which is read only after the page.
+  if (!reading) {
+    FBtnBack->SetEnabled((UseHistory && FHistory->Count > 0) || (!UseHistory && FPage > 1));
+    if (!FWayListEnabled)
+      FBtnNext->SetEnabled(r != FNumPages);
+    else if (FPage > 0)
+      FBtnNext->SetEnabled(FWayList->GetGotoPage(FPage - 1) != gpFinish);
+  }
+  FLayoutButtons = true;
+  ShowButtons();
+  if (FStyle == asTabbed) painttabs();
+  if ((FPage != old || FPage == 0) && OnPageChange && !reading) OnPageChange(this, FPage);
+  if (!ComponentState().Contains(csDesigning) && FStyle == asWizard) SelectFirst();
+}
+
 Integer TZelvant::getjumppage() {
   Integer target = -1;
   if (TComponent* form = Owner()) {
-    for (TComponent* c : form->ComponentList()) {
-      auto* radio = dynamic_cast<TAJumpRadioBtn*>(c);
-      if (!radio || radio->HeldInDesignMode() || !radio->Enabled() || !radio->Checked()) continue;
+    const auto& radios = FJumpRadios.Get(form, [](const TComponent& owner, std::vector<TAJumpRadioBtn*>& found) {
+      for (TComponent* c : owner.ComponentList())
+        if (auto* radio = dynamic_cast<TAJumpRadioBtn*>(c)) found.push_back(radio);
+    });
+    for (TAJumpRadioBtn* radio : radios) {
+      if (radio->HeldInDesignMode() || !radio->Enabled() || !radio->Checked()) continue;
       target = radio->JumpMode == jmAbsolut ? radio->JumpPage : FPage + radio->JumpPage;
       if (target != -1) break;
     }

@@ -54,7 +54,7 @@ TCanvas& TCustomControl::Canvas() {
 }
 
 void TCustomControl::PaintControl(TCanvas& canvas) {
-  TWinControl::PaintControl(canvas);
+  if (!PaintFillsClient()) TWinControl::PaintControl(canvas);  // no erase under a full paint
   canvas_->PaintWith(canvas, [this] { Paint(); });
 }
 

@@ -153,6 +153,9 @@ class TControl : public TComponent {
   // Paints the control's own look into canvas, whose origin is the control's client
   // top-left and whose clip is what needs painting. Called by the form.
   virtual void PaintControl(TCanvas& canvas);
+  // True when PaintControl covers every pixel of the client area by itself: nothing
+  // needs erasing before it, and nothing under it needs painting.
+  virtual bool PaintFillsClient() const { return false; }
 
  protected:
   // Mouse and click handling; the default implementations raise the events.

@@ -97,11 +97,28 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
   if (TWinControl* c = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) c->SetFocus();
 }
 
+namespace {
+
+// The first control in tab order below parent that can take the focus (and is a tab
+// stop, when asked), never entering a hidden or disabled container.
+TWinControl* FirstFocusable(const TWinControl& parent, bool tabStop) {
+  for (TWinControl* c : parent.TabList()) {
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (!tabStop || c->TabStop()) return c;
+    if (TWinControl* inner = FirstFocusable(*c, tabStop)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void TWinControl::SelectFirst() {
   IWindowHost* window = WindowHost();
   if (!window) return;
-  TWinControl* c = FindNextControl(nullptr, true, true, false);
-  if (!c) c = FindNextControl(nullptr, true, false, false);
+  for (const TControl* c = this; c->Parent(); c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return;
+  TWinControl* c = FirstFocusable(*this, true);
+  if (!c) c = FirstFocusable(*this, false);
   if (c) window->SetActiveControl(c);
 }
 

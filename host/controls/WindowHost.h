@@ -37,6 +37,11 @@ class IWindowHost {
   virtual void SetActiveControl(TWinControl* control) = 0;
   // A control of this window is leaving it: drop focus, capture and references to it.
   virtual void ControlRemoving(TControl* control) = 0;
+  // Between the two, a focused control that is hidden or disabled keeps the focus until
+  // it is given to another control or the hold ends: the focus then moves once, from
+  // the old control straight to the new one. Holds nest.
+  virtual void HoldFocus() = 0;
+  virtual void ReleaseFocus() = 0;
   // Pixels: false until the window is first painted; until then nothing needs invalidating.
   virtual bool HasWindowPixels() const = 0;
   virtual TBitmap& WindowBitmap() = 0;

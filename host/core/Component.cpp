@@ -20,6 +20,11 @@ bool IsValidIdent(std::string_view ident) {
                      [&](char c) { return alpha(c) || std::isdigit(static_cast<unsigned char>(c)); });
 }
 
+std::uint64_t TComponent::NewListStamp() {
+  static std::uint64_t last = 0;
+  return ++last;
+}
+
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);
 }
@@ -94,6 +99,7 @@ void TComponent::InsertComponent(TComponent* component) {
   ValidateRename(component, std::string(), component->name_);
   if (component->owner_) component->owner_->RemoveComponent(component);
   components_.push_back(component);
+  listStamp_ = NewListStamp();
   if (!component->name_.empty()) nameIndex_[LowerCase(component->name_)] = component;
   component->owner_ = this;
   if (state_.Contains(csDesigning)) component->SetDesigning(true);
@@ -112,6 +118,7 @@ void TComponent::DetachFromOwner() {
   // Owners mostly free their components last first, so search from the back.
   auto it = std::find(list.rbegin(), list.rend(), this);
   if (it != list.rend()) list.erase(std::next(it).base());
+  owner_->listStamp_ = NewListStamp();
   if (!name_.empty()) owner_->nameIndex_.erase(LowerCase(name_));
   owner_ = nullptr;
 }

@@ -1,6 +1,7 @@
 // TComponent: ownership, names, component state and the hooks of form loading.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -32,6 +33,9 @@ class TComponent : public TPersistent {
   // The owned component at index (creation order); EListError outside the range.
   TComponent* Components(Integer index) const;
   const std::vector<TComponent*>& ComponentList() const { return components_; }
+  // Changes whenever a component joins or leaves this one's list; no two lists (nor two
+  // states of one list) share a stamp, so a cache of the list can tell it is stale.
+  std::uint64_t ComponentListStamp() const { return listStamp_; }
   // Index of this component in its owner's list, or -1.
   Integer ComponentIndex() const;
 
@@ -84,6 +88,8 @@ class TComponent : public TPersistent {
   void DetachFromOwner();
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
+  std::uint64_t listStamp_ = NewListStamp();
+  static std::uint64_t NewListStamp();
   std::unordered_map<std::string, TComponent*> nameIndex_;  // owned components by lower-case name
   std::vector<TComponent*> freeNotifies_;
   std::string name_;

@@ -310,6 +310,7 @@ void TCustomForm::FocusControl(TWinControl* control) {
 void TCustomForm::SetWindowFocus(TWinControl* control) {
   if (control == this) control = nullptr;
   TWinControl* old = focused_;
+  focusLost_ = false;
   if (old == control) return;
   focused_ = control;
   // Exit the old control and the containers that do not hold the new one; enter the
@@ -331,8 +332,16 @@ void TCustomForm::ControlRemoving(TControl* control) {
   if (within(activeControl_)) activeControl_ = nullptr;
   if (within(focused_)) {
     if (control->ComponentState().Contains(csDestroying)) focused_ = nullptr;
+    else if (focusHold_ > 0) focusLost_ = true;  // it leaves when the focus moves on
     else SetWindowFocus(nullptr);
   }
+}
+
+void TCustomForm::ReleaseFocus() {
+  if (focusHold_ > 0) --focusHold_;
+  if (focusHold_ > 0 || !focusLost_) return;
+  focusLost_ = false;
+  if (focused_ && !focused_->CanFocus()) SetWindowFocus(nullptr);
 }
 
 // ---------------------------------------------------------------------------

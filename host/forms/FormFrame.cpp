@@ -58,11 +58,17 @@ void TCustomForm::PaintFrame(TCanvas& c) {
   if (cap.IsEmpty()) return;
   const bool lit = active_ || ComponentState().Contains(csDesigning);
   const TColor from = lit ? kActiveLeft : kInactiveLeft, to = lit ? kActiveRight : kInactiveRight;
-  const TRect clip = c.ClipRect();
-  for (Integer x = std::max(cap.Left, clip.Left); x < std::min(cap.Right, clip.Right); ++x) {
-    c.Brush().SetColor(Blend(from, to, x - cap.Left, cap.Width()));
-    c.FillRect(Rect(x, cap.Top, x + 1, cap.Bottom));
+  if (!captionBar_ || captionBar_->Width() != cap.Width() || captionBar_->Height() != cap.Height() ||
+      captionBarLit_ != lit) {
+    captionBar_ = std::make_unique<TBitmap>(cap.Width(), cap.Height());
+    captionBarLit_ = lit;
+    TCanvas& g = captionBar_->Canvas();
+    for (Integer x = 0; x < cap.Width(); ++x) {
+      g.Brush().SetColor(Blend(from, to, x, cap.Width()));
+      g.FillRect(Rect(x, 0, x + 1, cap.Height()));
+    }
   }
+  c.DrawPart(cap.Left, cap.Top, *captionBar_, Rect(0, 0, cap.Width(), cap.Height()));
   c.Brush().SetStyle(bsClear);
   c.Font().SetName("MS Sans Serif");
   c.Font().SetHeight(-11);

@@ -11,20 +11,46 @@ TBitmap& TCustomForm::WindowBitmap() {
   if (!window_) {
     window_ = std::make_unique<TBitmap>(w, h);
     painter_ = std::make_unique<TCanvas>(window_.get());
-    invalid_ = Rect(0, 0, w, h);
+    invalid_.assign(1, Rect(0, 0, w, h));
   } else if (window_->Width() != w || window_->Height() != h) {
     window_->SetSize(w, h);
     painter_->SetTarget(window_.get());
-    invalid_ = Rect(0, 0, w, h);
+    invalid_.assign(1, Rect(0, 0, w, h));
   }
   return *window_;
 }
+
+namespace {
+
+// Up to this many separate rectangles are kept; beyond, their bounds stand for them.
+constexpr size_t kMaxInvalidRects = 16;
+
+bool Overlap(const TRect& a, const TRect& b) { return !IntersectRect(a, b).IsEmpty(); }
+
+}  // namespace
 
 void TCustomForm::InvalidateWindowRect(const TRect& windowRect) {
   if (!window_) return;  // the first paint paints everything anyway
   TRect r = IntersectRect(windowRect, Rect(0, 0, window_->Width(), window_->Height()));
   if (r.IsEmpty()) return;
-  invalid_ = invalid_.IsEmpty() ? r : UnionRect(invalid_, r);
+  // Rectangles that overlap are merged into their bounds, which may then overlap others.
+  for (size_t i = 0; i < invalid_.size();) {
+    if (Overlap(invalid_[i], r)) {
+      r = UnionRect(invalid_[i], r);
+      invalid_.erase(invalid_.begin() + static_cast<std::ptrdiff_t>(i));
+      i = 0;
+    } else {
+      ++i;
+    }
+  }
+  invalid_.push_back(r);
+  if (invalid_.size() > kMaxInvalidRects) invalid_.assign(1, InvalidRect());
+}
+
+TRect TCustomForm::InvalidRect() const {
+  TRect bounds;
+  for (const TRect& r : invalid_) bounds = bounds.IsEmpty() ? r : UnionRect(bounds, r);
+  return bounds;
 }
 
 void TCustomForm::UpdateWindow() {
@@ -33,11 +59,12 @@ void TCustomForm::UpdateWindow() {
     return;
   }
   WindowBitmap();
-  if (invalid_.IsEmpty()) return;
-  const TRect r = invalid_;
-  invalid_ = TRect{};
-  PaintWindow(r);
-  if (Application) Application->Backend().FormPainted(*this, r);
+  const std::vector<TRect> region = std::move(invalid_);
+  invalid_.clear();
+  for (const TRect& r : region) {
+    PaintWindow(r);
+    if (Application) Application->Backend().FormPainted(*this, r);
+  }
 }
 
 void TCustomForm::PaintWindow(const TRect& windowRect) {
@@ -86,17 +113,35 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
   const TPoint co = Point(o.X + area.Left, o.Y + area.Top);
   const TRect client = IntersectRect(clip, Bounds(co.X, co.Y, area.Width(), area.Height()));
   if (client.IsEmpty()) return;
-  ResetCanvas(*painter_, *control, co, client);
-  control->PaintControl(*painter_);
-  for (TControl* g : control->graphics_) {
-    if (!g->visible_) continue;
-    const TPoint go = Point(co.X + g->left_, co.Y + g->top_);
-    const TRect r = IntersectRect(client, Bounds(go.X, go.Y, g->width_, g->height_));
-    if (r.IsEmpty()) continue;
-    ResetCanvas(*painter_, *g, go, r);
-    g->PaintControl(*painter_);
+  // The topmost windowed child that paints every pixel of the clip by itself hides the
+  // parent, its graphic children and the windowed children below: painting starts there.
+  const auto& wins = control->wins_;
+  size_t first = wins.size();
+  for (size_t i = wins.size(); i-- > 0;) {
+    const TWinControl* w = wins[i];
+    if (!w->visible_ || !w->PaintFillsClient()) continue;
+    const TRect a = w->WindowClientArea();
+    const TRect face = Bounds(co.X + w->left_ + a.Left, co.Y + w->top_ + a.Top, a.Width(), a.Height());
+    if (IntersectRect(face, client) == client) {
+      first = i;
+      break;
+    }
   }
-  for (TWinControl* w : control->wins_) {
+  if (first == wins.size()) {
+    first = 0;
+    ResetCanvas(*painter_, *control, co, client);
+    control->PaintControl(*painter_);
+    for (TControl* g : control->graphics_) {
+      if (!g->visible_) continue;
+      const TPoint go = Point(co.X + g->left_, co.Y + g->top_);
+      const TRect r = IntersectRect(client, Bounds(go.X, go.Y, g->width_, g->height_));
+      if (r.IsEmpty()) continue;
+      ResetCanvas(*painter_, *g, go, r);
+      g->PaintControl(*painter_);
+    }
+  }
+  for (size_t i = first; i < wins.size(); ++i) {
+    TWinControl* w = wins[i];
     if (!w->visible_) continue;
     const TRect r = IntersectRect(client, Bounds(co.X + w->left_, co.Y + w->top_, w->width_, w->height_));
     if (!r.IsEmpty()) PaintTree(w, r);
@@ -112,7 +157,7 @@ void TCustomForm::PaintTo(TBitmap& dest) {
     return;
   }
   top->WindowBitmap();
-  top->invalid_ = TRect{};
+  top->invalid_.clear();
   top->PaintWindow(Rect(0, 0, top->width_, top->height_));
   if (top == this) {
     dest.Assign(window_.get());

@@ -94,7 +94,9 @@ class TCustomForm : public TWinControl, public IWindowHost {
   bool HasWindowPixels() const override { return window_ != nullptr; }
   void InvalidateWindowRect(const TRect& windowRect) override;
   void UpdateWindow() override;
-  const TRect& InvalidRect() const { return invalid_; }
+  // What needs painting: rectangles that do not overlap one another, and their bounds.
+  const std::vector<TRect>& InvalidRegion() const { return invalid_; }
+  TRect InvalidRect() const;
   void PaintTo(TBitmap& dest);
   void SaveToPng(const std::string& fileName);
   // Paints the whole window now, ignoring what is marked (for benchmarks and tests).
@@ -122,6 +124,8 @@ class TCustomForm : public TWinControl, public IWindowHost {
 
   // A control of this form is leaving it: drop focus, capture and references to it.
   void ControlRemoving(TControl* control) override;
+  void HoldFocus() override { ++focusHold_; }
+  void ReleaseFocus() override;
 
  protected:
   void Loaded() override;
@@ -161,7 +165,12 @@ class TCustomForm : public TWinControl, public IWindowHost {
   IDesignerHook* designer_ = nullptr;
   std::unique_ptr<TBitmap> window_;
   std::unique_ptr<TCanvas> painter_;
-  TRect invalid_;
+  std::vector<TRect> invalid_;
+  Integer focusHold_ = 0;
+  bool focusLost_ = false;  // the focused control was hidden or disabled during a hold
+  // The caption bar's gradient, drawn once per size and activation.
+  std::unique_ptr<TBitmap> captionBar_;
+  bool captionBarLit_ = false;
 };
 
 class TForm : public TCustomForm {

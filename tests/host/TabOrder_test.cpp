@@ -175,3 +175,40 @@ end
 }
 
 }  // namespace
+
+TEST(TabOrder, SelectFirstSkipsHiddenAndDisabledContainersAndAgreesWithTheTabOrderWalk) {
+  TForm form(nullptr);
+  auto button = [&](TWinControl* parent) {
+    auto* b = new TButton(&form);
+    b->SetParent(parent);
+    return b;
+  };
+  auto panel = [&](TWinControl* parent) {
+    auto* p = new TPanel(&form);
+    p->SetParent(parent);
+    return p;
+  };
+  TPanel* hidden = panel(&form);
+  button(hidden);
+  hidden->SetVisible(false);
+  TPanel* disabled = panel(&form);
+  button(disabled);
+  disabled->SetEnabled(false);
+  TPanel* outer = panel(&form);
+  TPanel* inner = panel(outer);
+  TButton* target = button(inner);
+  TButton* later = button(&form);
+  form.SelectFirst();
+  EXPECT_EQ(form.ActiveControl(), target);
+  EXPECT_EQ(form.ActiveControl(), form.FindNextControl(nullptr, true, true, false));
+  inner->SetEnabled(false);
+  form.SelectFirst();
+  EXPECT_EQ(form.ActiveControl(), later);
+  EXPECT_EQ(form.ActiveControl(), form.FindNextControl(nullptr, true, true, false));
+  // Inside a hidden container nothing is chosen, not even its own first control.
+  outer->SetVisible(false);
+  inner->SetEnabled(true);
+  form.SetActiveControl(nullptr);
+  outer->SelectFirst();
+  EXPECT_EQ(form.ActiveControl(), nullptr);
+}
