@@ -1,5 +1,7 @@
 #include "host/core/TypInfo.h"
 
+#include <unordered_map>
+
 
 #include "host/core/Persistent.h"
 
@@ -41,10 +43,40 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
   return false;
 }
 
+namespace {
+
+struct TNoCaseHash {
+  size_t operator()(std::string_view s) const {
+    size_t h = 14695981039346656037ull;
+    for (unsigned char c : s) h = (h ^ static_cast<size_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+    return h;
+  }
+};
+struct TNoCaseEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+};
+
+// Each class's properties by name, made on the first look-up and again after the class
+// gained properties.
+struct TPropertyIndex {
+  size_t count = 0;
+  std::unordered_map<std::string_view, const TPropInfo*, TNoCaseHash, TNoCaseEqual> byName;
+};
+
+}  // namespace
+
 const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
-  for (const TPropInfo* p : properties_)
-    if (SameText(p->Name, name)) return p;
-  return nullptr;
+  static std::unordered_map<const TClassInfo*, TPropertyIndex> indexes;
+  TPropertyIndex& index = indexes[this];
+  if (index.count != properties_.size()) {
+    index.byName.clear();
+    // A property published again in a descendant takes its ancestor's place: the
+    // first of a name wins, as a search from the front would find it.
+    for (const TPropInfo* p : properties_) index.byName.emplace(p->Name, p);
+    index.count = properties_.size();
+  }
+  auto it = index.byName.find(name);
+  return it == index.byName.end() ? nullptr : it->second;
 }
 
 const TMethodInfo* TClassInfo::MethodAddress(std::string_view name) const {

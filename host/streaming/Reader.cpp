@@ -172,7 +172,9 @@ void TReader::ReadChild(TComponent* parent, int depth) {
       created_.push_back(component);
     }
     component->BeginReading();
-    if (std::find(loaded_.begin(), loaded_.end(), component) == loaded_.end()) loaded_.push_back(component);
+    // Only a component the root already had can have been read before.
+    const bool isNew = !created_.empty() && created_.back() == component;
+    if (isNew || std::find(loaded_.begin(), loaded_.end(), component) == loaded_.end()) loaded_.push_back(component);
     component->SetName(h.Name);
     component->SetParentComponent(parent);
   } catch (const EFormReadError&) {
@@ -186,44 +188,51 @@ void TReader::ReadChild(TComponent* parent, int depth) {
 void TReader::ReadPropertyLine(TComponent* component) {
   const int line = parser_.Token().Line, column = parser_.Token().Column;
   std::vector<std::string> path{parser_.ExpectIdent()};
-  std::string dotted = path.back();
+  std::string joined;
   while (parser_.Token().Is('.')) {
     parser_.Next();
+    if (joined.empty()) joined = path.back();
     path.push_back(parser_.ExpectIdent());
-    dotted += "." + path.back();
+    joined += "." + path.back();
   }
-  const std::string what = WithOwner(component, dotted);
+  const std::string& dotted = path.size() == 1 ? path.front() : joined;
+  // The error context names the component too; it is built only for an error.
+  auto what = [&] { return WithOwner(component, dotted); };
   try {
     parser_.Expect('=');
     TObject* obj = component;
     for (size_t i = 0; i + 1 < path.size(); ++i) {
       const TPropInfo* p = obj->ClassInfo().FindProperty(path[i]);
       TObject* sub = p && p->Kind == TTypeKind::Class && !p->IsReference ? p->GetObj(obj) : nullptr;
-      if (!sub) FailAt(line, column, what, "Property " + path[i] + " does not exist");
+      if (!sub) FailAt(line, column, what(), "Property " + path[i] + " does not exist");
       obj = sub;
     }
     if (const TPropInfo* prop = obj->ClassInfo().FindProperty(path.back())) {
-      ReadPublished(obj, *prop, what);
+      const size_t fixups = fixups_.size();
+      ReadPublished(obj, *prop, dotted);
+      if (fixups_.size() > fixups) fixups_.back().What = what();
       return;
     }
     auto* persistent = dynamic_cast<TPersistent*>(obj);
     lineComponent_ = component;
     lineObject_ = obj;
-    linePath_ = what.substr(0, what.size() - path.back().size());
+    const std::string context = what();
+    linePath_ = context.substr(0, context.size() - path.back().size());
     lineLine_ = line;
     lineColumn_ = column;
     handled_ = false;
     wantedName_ = &path.back();
     if (persistent) persistent->DefineProperties(*this);
     wantedName_ = nullptr;
-    if (!handled_) FailAt(line, column, what, "Property " + path.back() + " does not exist");
+    if (!handled_) FailAt(line, column, what(), "Property " + path.back() + " does not exist");
   } catch (const EFormReadError& e) {
     wantedName_ = nullptr;
-    if (!e.Context().empty()) throw;
-    throw EFormReadError(e.Line(), e.Column(), e.Detail(), what);
+    // ReadPublished names the property alone; a context from deeper down stays.
+    if (!e.Context().empty() && e.Context() != dotted) throw;
+    throw EFormReadError(e.Line(), e.Column(), e.Detail(), what());
   } catch (const Exception& e) {
     wantedName_ = nullptr;
-    FailAt(line, column, what, e.Message());
+    FailAt(line, column, what(), e.Message());
   }
 }
 
