@@ -24,6 +24,8 @@ void TWinControl::SetTabOrder(TTabOrder value) {
 
 void TWinControl::UpdateTabOrder(TTabOrder value) {
   auto& list = Parent()->tabList_;
+  // Already in place (as a form file's controls mostly are): nothing to search.
+  if (value >= 0 && static_cast<size_t>(value) < list.size() && list[static_cast<size_t>(value)] == this) return;
   auto it = std::find(list.begin(), list.end(), this);
   if (it == list.end()) return;
   const Integer count = static_cast<Integer>(list.size());
