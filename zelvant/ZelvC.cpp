@@ -94,7 +94,9 @@ void TPageAware<Host>::SetNewPosition(Integer Page) {
     if (FAAlign != alNone && FAAlign != this->Align()) this->SetAlign(FAAlign);
     if (!this->Enabled()) this->SetEnabled(true);
     if (!this->Visible()) this->SetVisible(true);
-  } else {
+  } else if (this->Visible() || this->Enabled() || this->Left() != kParkedLeft ||
+             (FAAlign != alNone && this->Align() != alNone)) {
+    // Not parked yet (a parked control, as most are on a page change, has nothing to do).
     if (FAAlign != alNone) this->SetAlign(alNone);
     this->SetVisible(false);
     this->SetEnabled(false);

@@ -52,6 +52,12 @@ void TRaster::BrushSpan(i64 y, i64 l, i64 r, const TBrush& brush) const {
 
 void TRaster::BrushBox(const TBox& box, const TBrush& brush) const {
   const TBox b = box.Intersect(clip_);
+  if (brush.Style() == bsSolid && !b.Empty()) {
+    // The colour is looked up once for the whole box, not per row.
+    const std::uint32_t pixel = ColorToPixel(brush.Color());
+    for (i64 y = b.T; y < b.B; ++y) std::fill(At(b.L, y), At(b.R, y), pixel);
+    return;
+  }
   for (i64 y = b.T; y < b.B; ++y) BrushSpan(y, b.L, b.R, brush);
 }
 
