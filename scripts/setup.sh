@@ -9,9 +9,9 @@ mode=${1:-test}
 # Building the libraries and programs, and the demo in a window (SDL2).
 main_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev libpng-dev
                fonts-dejavu-core libsdl2-dev)
-# The tests (GoogleTest; the live window tests under Xvfb), the benchmarks, and the fuzz
-# targets with clang's sanitizer runtimes.
-test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth)
+# The tests (GoogleTest; the live window tests under Xvfb), the benchmarks, the fuzz
+# targets with clang's sanitizer runtimes, and the API reference (Doxygen).
+test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth doxygen)
 
 packages=("${main_packages[@]}")
 case "$mode" in

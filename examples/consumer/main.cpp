@@ -1,7 +1,6 @@
 // A three-page wizard made in code, driven without a screen: the queued clicks press
 // Next twice and then Finish, and the program prints each page it reaches.
 #include <iostream>
-#include <utility>
 
 #include "host/forms/Backend.h"
 #include "host/forms/Forms.h"
@@ -20,21 +19,16 @@ int main() {
   auto* wizard = new TZelvant(&form);  // the form owns and frees it
   wizard->SetName("Wizard");
   wizard->SetParent(&form);
+  wizard->LoadLanguage();  // the button texts and glyphs of "Zelv.ini", else the built-in English ones
   wizard->SetCaptionWizard("My Setup - step %d of %d");
-  for (auto [role, text] : {std::pair{wizard->BtnBack(), "&Back"}, {wizard->BtnNext(), "&Next"},
-                            {wizard->BtnFinish(), "&Finish"}, {wizard->BtnCancel(), "&Cancel"}}) {
-    role->SetText(text);
-    role->SetShow(true);
-    role->SetEnabled(true);
-  }
   wizard->SetNumPages(3);
   const char* texts[] = {"Welcome to My Setup.", "It installs into /opt/myapp.", "Ready to install."};
   for (Integer page = 1; page <= 3; ++page) {
-    wizard->setPage(page);  // a page-aware control made now is shown on this page
     auto* panel = new TAPanel(&form);
     panel->SetParent(wizard);
     panel->SetBounds(16, 16, 380, 160);
     panel->SetCaption(texts[page - 1]);
+    panel->ShowOn({page});
   }
   wizard->OnPageChange = [&form](TZelvant*, Integer page) { std::cout << "page " << page << ": " << form.Caption() << "\n"; };
   // Next, Next, then the same button, which reads Finish on the last page.
