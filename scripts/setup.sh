@@ -10,8 +10,9 @@ mode=${1:-test}
 main_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev libpng-dev
                fonts-dejavu-core libsdl2-dev)
 # The tests (GoogleTest; the live window tests under Xvfb), the benchmarks, the fuzz
-# targets with clang's sanitizer runtimes, and the API reference (Doxygen).
-test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth doxygen)
+# targets with clang's sanitizer runtimes, the API reference (Doxygen) and the route graph's
+# picture (Graphviz).
+test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth doxygen graphviz)
 
 packages=("${main_packages[@]}")
 case "$mode" in
