@@ -3,7 +3,7 @@ object SetupForm: TSetupForm
   Top = 0
   Width = 506
   Height = 405
-  ActiveControl = Zelvant1.ChangeButton
+  ActiveControl = Zelvant1.NextButton
   BorderStyle = bsDialog
   Caption = 'Setup - Zelvant Demo'
   Font.Name = 'MS Sans Serif'

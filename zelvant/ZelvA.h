@@ -396,6 +396,8 @@ class TZelvant : public host::TCustomControl {
   void CheckPosition(Integer position, Integer realPage) const;
   // Steps 5 to 11 of a page change that goes ahead to position toPage, showing page r.
   void ChangePage(Integer toPage, Integer r, bool reading);
+  // Focus for the page just shown: its first tab stop, else the default button.
+  void FocusPage();
   // OK, Next, Back, Help, Cancel, Change: the order the size setters use.
   std::array<host::TBitBtn*, 6> BarButtons() const;
   void setWizardbuttons();

@@ -2,6 +2,8 @@
 // modal execution, arrow keys and design-time paging.
 #include "ZelvA.h"
 
+#include <algorithm>
+
 #include "zelvant/ZelvC.h"
 
 namespace zelvant {
@@ -84,7 +86,24 @@ void TZelvant::ChangePage(Integer toPage, Integer r, bool reading) {
   ShowButtons();
   if (FStyle == asTabbed) painttabs();
   if ((FPage != old || FPage == 0) && OnPageChange && !reading) OnPageChange(this, FPage);
-  if (!ComponentState().Contains(csDesigning) && FStyle == asWizard) SelectFirst();
+  if (!ComponentState().Contains(csDesigning) && FStyle == asWizard) FocusPage();
+}
+
+void TZelvant::FocusPage() {
+  IWindowHost* window = WindowHost();
+  if (!window || !CanFocus()) return;
+  // The bar is not the page: Enter on a page without controls of its own goes on, so
+  // the focus waits on the default button rather than on Change, Help or Cancel.
+  const auto bar = BarButtons();
+  TWinControl* target = FirstTabStop(
+      [&bar](const TWinControl& c) { return std::find(bar.begin(), bar.end(), &c) != bar.end(); });
+  if (!target) {
+    target = FNextButton->Default() ? static_cast<TWinControl*>(FNextButton)
+             : FOKButton->Default() ? static_cast<TWinControl*>(FOKButton)
+                                    : nullptr;
+    if (target && !target->CanFocus()) target = nullptr;
+  }
+  if (target) window->SetActiveControl(target);
 }
 
 Integer TZelvant::getjumppage() {

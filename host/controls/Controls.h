@@ -4,6 +4,7 @@
 // coordinates are relative to the parent's client area.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -246,6 +247,9 @@ class TWinControl : public TControl {
   void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
   // Focuses the first tab stop among this control's children.
   void SelectFirst();
+  // The first visible, enabled tab stop below this control in tab order, not looking
+  // into hidden or disabled containers nor into the controls skip passes over.
+  TWinControl* FirstTabStop(const std::function<bool(const TWinControl&)>& skip = nullptr) const;
 
   // Sends a message to every child until one answers with a non-zero result.
   void Broadcast(TMessage& message);

@@ -102,17 +102,23 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 namespace {
 
 // The first control in tab order below parent that can take the focus (and is a tab
-// stop, when asked), never entering a hidden or disabled container.
-TWinControl* FirstFocusable(const TWinControl& parent, bool tabStop) {
+// stop, when asked), never entering a hidden or disabled container nor a control skip
+// passes over.
+TWinControl* FirstFocusable(const TWinControl& parent, bool tabStop,
+                            const std::function<bool(const TWinControl&)>& skip = nullptr) {
   for (TWinControl* c : parent.TabList()) {
-    if (!c->Visible() || !c->Enabled()) continue;
+    if (!c->Visible() || !c->Enabled() || (skip && skip(*c))) continue;
     if (!tabStop || c->TabStop()) return c;
-    if (TWinControl* inner = FirstFocusable(*c, tabStop)) return inner;
+    if (TWinControl* inner = FirstFocusable(*c, tabStop, skip)) return inner;
   }
   return nullptr;
 }
 
 }  // namespace
+
+TWinControl* TWinControl::FirstTabStop(const std::function<bool(const TWinControl&)>& skip) const {
+  return FirstFocusable(*this, true, skip);
+}
 
 void TWinControl::SelectFirst() {
   IWindowHost* window = WindowHost();

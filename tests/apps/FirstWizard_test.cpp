@@ -33,7 +33,7 @@ TEST(FirstWizard, TheWizardInCodeRunsAndItsAnswerIsReadBack) {
   THeadlessBackend& input = *Application->Headless();
   input.Clear();
   FirstWizard w;
-  input.ClickControl("Wizard.NextButton");    // past the welcome page
+  input.PressKey(VK_RETURN);                  // past the welcome page
   input.ClickControl("Wizard.Page2.Custom");  // the choice
   input.ClickControl("Wizard.NextButton");
   input.ClickControl("Wizard.NextButton");    // Finish on the summary
