@@ -25,6 +25,10 @@ HOST_ENUM(TPropertyAttribute, paValueList, paSubProperties, paDialog, paMultiSel
           paReadOnly, paRevertable)
 using TPropertyAttributes = TSet<TPropertyAttribute>;
 
+class TPropertyEditor;
+// Receives the editors of properties one by one; the receiver keeps those it wants.
+using TGetPropEditProc = std::function<void(std::unique_ptr<TPropertyEditor>)>;
+
 // Edits one published property of the selected components (the first one decides
 // what is shown; setting writes to all of them).
 class TPropertyEditor : public TObject {
@@ -37,6 +41,8 @@ class TPropertyEditor : public TObject {
   virtual void Edit() {}
   virtual TPropertyAttributes GetAttributes() { return TPropertyAttributes{paRevertable}; }
   virtual std::string GetName() const { return prop_->Name; }
+  // The editors of the parts a paSubProperties editor expands into, in order.
+  virtual void GetProperties(const TGetPropEditProc& proc) { (void)proc; }
   virtual std::string GetValue() { return "(unknown)"; }
   virtual void GetValues(const std::function<void(const std::string&)>& proc) { (void)proc; }
   virtual void Initialize() {}
@@ -45,6 +51,7 @@ class TPropertyEditor : public TObject {
   Integer PropCount() const { return static_cast<Integer>(components_.size()); }
   // EListError outside the selection.
   TPersistent* GetComponent(Integer index) const;
+  const std::vector<TPersistent*>& Components() const { return components_; }
   IDesigner* Designer() const { return designer_; }
   const TPropInfo* PropInfo() const { return prop_; }
 
@@ -94,6 +101,25 @@ class TSetProperty : public TOrdinalProperty {
   using TOrdinalProperty::TOrdinalProperty;
   TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paSubProperties, paReadOnly, paRevertable}; }
   std::string GetValue() override;
+  // One True / False editor per value of the element type.
+  void GetProperties(const TGetPropEditProc& proc) override;
+};
+
+// One value of a set property: "True" while the set holds it. Setting it changes only
+// that value in each component's set.
+class TSetElementProperty : public TPropertyEditor {
+ public:
+  TSetElementProperty(IDesigner* designer, std::vector<TPersistent*> components, const TPropInfo* prop, int element);
+  bool AllEqual() override;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paValueList, paSortList}; }
+  std::string GetName() const override;
+  std::string GetValue() override;
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
+  void SetValue(const std::string& value) override;
+
+ private:
+  bool Holds(Integer index) const;
+  int element_;
 };
 
 class TStringProperty : public TPropertyEditor {
@@ -104,12 +130,21 @@ class TStringProperty : public TPropertyEditor {
   void SetValue(const std::string& value) override { SetStrValue(value); }
 };
 
+// A component's Name: names are unique, so it is never set on several at once.
+class TComponentNameProperty : public TStringProperty {
+ public:
+  using TStringProperty::TStringProperty;
+  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{}; }
+};
+
 // Sub-objects: shown as "(TClassName)" and expanded into their own properties.
 class TClassProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
   TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paSubProperties, paReadOnly}; }
   std::string GetValue() override;
+  // The published properties of the sub-objects (none while any of them is nil).
+  void GetProperties(const TGetPropEditProc& proc) override;
 };
 
 // References to other components of the form, by name.
@@ -165,6 +200,13 @@ void RegisterPropertyEditor(TTypeInfoRef propertyType, const TClassInfo* compone
 // first component's class decides); nullptr when the property does not exist.
 std::unique_ptr<TPropertyEditor> GetPropertyEditor(IDesigner* designer, std::vector<TPersistent*> components,
                                                    const std::string& propertyName);
+
+enum class TPropertyKinds { Properties, Events };
+// The editors of the published properties (or events) of the components, in declaration
+// order. With several components only the properties they all have, of the same type,
+// whose editors allow paMultiSelect.
+void GetComponentProperties(IDesigner* designer, const std::vector<TPersistent*>& components, TPropertyKinds kinds,
+                            const TGetPropEditProc& proc);
 
 // Verbs on a component; Edit (a double click in the designer) carries out verb 0.
 class TComponentEditor : public TObject {

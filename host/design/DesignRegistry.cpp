@@ -47,12 +47,15 @@ bool TypeMatches(const TTypeInfoRef& t, const TPropInfo& p) {
   return true;
 }
 
-TPropertyEditorClass DefaultEditor(const TPropInfo& p) {
+TPropertyEditorClass DefaultEditor(const TClassInfo& cls, const TPropInfo& p) {
   switch (p.Kind) {
     case TTypeKind::Integer: return PropertyEditorClass<TIntegerProperty>();
     case TTypeKind::Enumeration: return PropertyEditorClass<TEnumProperty>();
     case TTypeKind::Set: return PropertyEditorClass<TSetProperty>();
-    case TTypeKind::String: return PropertyEditorClass<TStringProperty>();
+    case TTypeKind::String:
+      if (SameText(p.Name, "Name") && cls.InheritsFrom(TComponent::StaticClassInfo()))
+        return PropertyEditorClass<TComponentNameProperty>();
+      return PropertyEditorClass<TStringProperty>();
     case TTypeKind::Method: return PropertyEditorClass<TMethodProperty>();
     case TTypeKind::Class:
       return p.IsReference ? PropertyEditorClass<TComponentProperty>() : PropertyEditorClass<TClassProperty>();
@@ -89,7 +92,7 @@ std::unique_ptr<TPropertyEditor> GetPropertyEditor(IDesigner* designer, std::vec
       bestScore = score;
     }
   }
-  const TPropertyEditorClass make = best ? best->Editor : DefaultEditor(*prop);
+  const TPropertyEditorClass make = best ? best->Editor : DefaultEditor(cls, *prop);
   auto editor = make(designer, std::move(components), prop);
   editor->Initialize();
   return editor;
