@@ -125,6 +125,7 @@ class TSetElementProperty : public TPropertyEditor {
 class TStringProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
+  bool AllEqual() override;
   TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paRevertable}; }
   std::string GetValue() override { return GetStrValue(); }
   void SetValue(const std::string& value) override { SetStrValue(value); }
@@ -141,6 +142,8 @@ class TComponentNameProperty : public TStringProperty {
 class TClassProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
+  // The value names the class, the same for every component.
+  bool AllEqual() override { return true; }
   TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paSubProperties, paReadOnly}; }
   std::string GetValue() override;
   // The published properties of the sub-objects (none while any of them is nil).
@@ -161,6 +164,7 @@ class TComponentProperty : public TPropertyEditor {
 class TMethodProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
+  bool AllEqual() override;
   TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paValueList, paSortList}; }
   std::string GetValue() override;
   void SetValue(const std::string& value) override;

@@ -33,6 +33,22 @@ void GetComponentProperties(IDesigner* designer, const std::vector<TPersistent*>
   }
 }
 
+bool TStringProperty::AllEqual() {
+  for (Integer i = 1; i < PropCount(); ++i)
+    if (PropInfo()->GetStr(GetComponent(i)) != PropInfo()->GetStr(GetComponent(0))) return false;
+  return true;
+}
+
+bool TMethodProperty::AllEqual() {
+  auto name = [&](Integer i) {
+    TEventBase* e = PropInfo()->EventRef(GetComponent(i));
+    return e ? e->MethodName() : std::string();
+  };
+  for (Integer i = 1; i < PropCount(); ++i)
+    if (name(i) != name(0)) return false;
+  return true;
+}
+
 void TClassProperty::GetProperties(const TGetPropEditProc& proc) {
   std::vector<TPersistent*> parts;
   for (TPersistent* c : Components()) {

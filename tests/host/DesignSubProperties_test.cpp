@@ -58,6 +58,21 @@ TEST_F(Listing, SeveralComponentsShareOnlyMultiSelectProperties) {
   EXPECT_EQ(GetPropertyEditor(&designer, {button}, "Name")->GetAttributes(), TPropertyAttributes{});
 }
 
+TEST_F(Listing, SeveralComponentsAgreeWhenTheirValuesDo) {
+  auto equal = [&](const char* name) { return GetPropertyEditor(&designer, {button, label}, name)->AllEqual(); };
+  button->SetCaption("Same");
+  label->SetCaption("Same");
+  EXPECT_TRUE(equal("Caption"));
+  label->SetCaption("Other");
+  EXPECT_FALSE(equal("Caption"));
+  EXPECT_TRUE(equal("Font"));  // "(TFont)" for both
+  EXPECT_TRUE(equal("OnClick"));
+  button->OnClick.SetUnbound("ButtonClick");
+  EXPECT_FALSE(equal("OnClick"));
+  label->OnClick.SetUnbound("ButtonClick");
+  EXPECT_TRUE(equal("OnClick"));
+}
+
 TEST_F(Listing, AFontExpandsIntoItsPropertiesAndItsStyleIntoTrueFalseRows) {
   auto font = GetPropertyEditor(&designer, {button, label}, "Font");
   auto parts = Parts(*font);

@@ -1,0 +1,135 @@
+// Editing values in the Object Inspector with the mouse and the keyboard: typing and
+// Enter, the value list, rejected values, Escape, leaving a row, the dialog button.
+#include "InspectorFixture.h"
+
+using namespace host;
+
+namespace inspector_test {
+namespace {
+
+TEST_F(InspectorFixture, TypingAPageCountAndEnterSetsIt) {
+  Select({wizard});
+  ClickRow("NumPages");
+  EXPECT_EQ(inspector->EditText(), "3");
+  Type("5");
+  EXPECT_EQ(inspector->EditText(), "5");  // the first key replaces the value
+  EXPECT_EQ(wizard->NumPages(), 3);       // nothing applied before Enter
+  Press(VK_RETURN);
+  EXPECT_EQ(wizard->NumPages(), 5);
+  EXPECT_EQ(Value("NumPages"), "5");
+  EXPECT_EQ(changed, std::vector<std::string>{"NumPages"});
+  EXPECT_GE(designer->ModifiedCount(), 1);
+  // Fewer pages: the wizard's editor asks first; No keeps them.
+  answer = mrCancel;
+  Type("2");
+  Press(VK_RETURN);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], "Do you want to reduce the number of pages in the Zelvant?");
+  EXPECT_EQ(wizard->NumPages(), 5);
+  EXPECT_EQ(inspector->EditText(), "5");
+  answer = mrYes;
+  Type("2");
+  Press(VK_RETURN);
+  EXPECT_EQ(wizard->NumPages(), 2);
+}
+
+TEST_F(InspectorFixture, BackspaceEscapeAndLeavingTheRow) {
+  Select({label});
+  ClickRow("Left");
+  Press(VK_BACK);  // the whole value was selected: it goes
+  EXPECT_EQ(inspector->EditText(), "");
+  Type("345");
+  Press(VK_BACK);
+  EXPECT_EQ(inspector->EditText(), "34");
+  Press(VK_ESCAPE);
+  EXPECT_EQ(inspector->EditText(), "10");
+  EXPECT_FALSE(inspector->Editing());
+  EXPECT_EQ(label->Left(), 10);
+  // Moving to another row applies what was typed.
+  Type("42");
+  Press(VK_DOWN);
+  EXPECT_EQ(label->Left(), 42);
+  EXPECT_EQ(inspector->Row(inspector->ItemIndex()).Name, "Top");
+  Press(VK_UP);
+  EXPECT_EQ(inspector->Row(inspector->ItemIndex()).Name, "Left");
+  // So does clicking another row, and leaving the inspector.
+  Type("7");
+  ClickRow("Top");
+  EXPECT_EQ(label->Left(), 7);
+  EXPECT_EQ(changed, (std::vector<std::string>{"Left", "Left"}));
+}
+
+TEST_F(InspectorFixture, ARejectedValueIsToldAndTheOldOneKept) {
+  Select({label});
+  ClickRow("Width");
+  Type("wide");
+  Press(VK_RETURN);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("wide"), std::string::npos) << messages[0];
+  EXPECT_EQ(label->Width(), 60);
+  EXPECT_EQ(inspector->EditText(), "60");
+  EXPECT_EQ(Value("Width"), "60");
+  EXPECT_TRUE(changed.empty());
+  // An enumeration name that does not exist, applied by leaving the row.
+  ClickRow("Alignment");
+  Type("taSideways");
+  Press(VK_UP);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[1], "Invalid property value");
+  EXPECT_EQ(Value("Alignment"), "taLeftJustify");
+  EXPECT_EQ(designer->ModifiedCount(), 0);
+}
+
+TEST_F(InspectorFixture, AnEnumerationFromItsValueList) {
+  Select({wizard});
+  ClickRow("Style");
+  const TRect button = inspector->ButtonRect();
+  ASSERT_FALSE(button.IsEmpty());
+  ClickAt(Center(button));
+  ASSERT_TRUE(inspector->DroppedDown());
+  EXPECT_EQ(inspector->DropItems(), (std::vector<std::string>{"asNone", "asTabbed", "asWizard"}));  // sorted
+  EXPECT_EQ(inspector->DropHighlight(), 2);
+  // The list lies over the rows below, inside the inspector.
+  const TRect list = inspector->DropListRect();
+  EXPECT_EQ(list.Top, inspector->RowRect(inspector->ItemIndex()).Bottom);
+  ClickAt(Point(list.Left + 10, list.Top + 1 + inspector->RowHeight() + 3));
+  EXPECT_FALSE(inspector->DroppedDown());
+  EXPECT_EQ(wizard->Style(), zelvant::asTabbed);
+  EXPECT_EQ(Value("Style"), "asTabbed");
+  EXPECT_EQ(changed, std::vector<std::string>{"Style"});
+  // With the keyboard: Alt+Down opens, Up moves, Enter takes; Escape closes.
+  Press(VK_DOWN, TShiftState{ssAlt});
+  ASSERT_TRUE(inspector->DroppedDown());
+  Press(VK_UP);
+  Press(VK_RETURN);
+  EXPECT_EQ(wizard->Style(), zelvant::asNone);
+  Press(VK_F4);
+  Press(VK_ESCAPE);
+  EXPECT_FALSE(inspector->DroppedDown());
+  EXPECT_EQ(wizard->Style(), zelvant::asNone);
+  // A double click on the value steps to the next one.
+  ClickValue("Style");
+  const TRect row = inspector->RowRect(inspector->ItemIndex());
+  const NativeInt at = PointToLParam(inspector->Splitter() + 10, (row.Top + row.Bottom) / 2);
+  inspector->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  inspector->Perform(WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(wizard->Style(), zelvant::asTabbed);
+}
+
+TEST_F(InspectorFixture, TheDialogButtonRunsTheEditor) {
+  Select({wizard});
+  ClickRow("PageNames");
+  EXPECT_EQ(Value("PageNames"), "[PageNames]");
+  const TRect button = inspector->ButtonRect();
+  ASSERT_FALSE(button.IsEmpty());
+  EXPECT_EQ(button.Right, inspector->RowsArea().Right);
+  ClickAt(Center(button));  // the dialog ends at once headless, as Cancel
+  EXPECT_EQ(changed, std::vector<std::string>{"PageNames"});
+  EXPECT_GE(designer->ModifiedCount(), 1);
+  // Enter opens the dialog too.
+  Press(VK_RETURN);
+  EXPECT_EQ(changed.size(), 2u);
+}
+
+}  // namespace
+}  // namespace inspector_test
