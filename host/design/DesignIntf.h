@@ -30,7 +30,8 @@ class TPropertyEditor;
 using TGetPropEditProc = std::function<void(std::unique_ptr<TPropertyEditor>)>;
 
 // Edits one published property of the selected components (the first one decides
-// what is shown; setting writes to all of them).
+// what is shown; setting writes to all of them). A component whose class lacks the
+// property raises EPropertyError when the editor is made.
 class TPropertyEditor : public TObject {
  public:
   TPropertyEditor(IDesigner* designer, std::vector<TPersistent*> components, const TPropInfo* prop);
@@ -54,6 +55,9 @@ class TPropertyEditor : public TObject {
   const std::vector<TPersistent*>& Components() const { return components_; }
   IDesigner* Designer() const { return designer_; }
   const TPropInfo* PropInfo() const { return prop_; }
+  // The property as the class of component `index` publishes it: its accessors are
+  // that class's, so several components of different classes are reached safely.
+  const TPropInfo* PropInfoOf(Integer index) const;
 
   // Ordinal value of the first component: integers, enumerations, set bits, and for
   // class properties the object's identity (see GetObjectValue).
@@ -70,6 +74,7 @@ class TPropertyEditor : public TObject {
   IDesigner* designer_;
   std::vector<TPersistent*> components_;
   const TPropInfo* prop_;
+  std::vector<const TPropInfo*> props_;  // per component
 };
 
 class TOrdinalProperty : public TPropertyEditor {

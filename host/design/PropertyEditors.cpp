@@ -6,7 +6,22 @@
 namespace host {
 
 TPropertyEditor::TPropertyEditor(IDesigner* designer, std::vector<TPersistent*> components, const TPropInfo* prop)
-    : designer_(designer), components_(std::move(components)), prop_(prop) {}
+    : designer_(designer), components_(std::move(components)), prop_(prop) {
+  props_.reserve(components_.size());
+  const TClassInfo* first = components_.empty() || !components_.front() ? nullptr : &components_.front()->ClassInfo();
+  for (TPersistent* c : components_) {
+    const TPropInfo* own = nullptr;
+    if (c) own = &c->ClassInfo() == first ? prop_ : c->ClassInfo().FindProperty(prop_->Name);
+    if (!own || own->Kind != prop_->Kind)
+      throw EPropertyError("Property " + prop_->Name + " is not one of " + (c ? c->ClassName() : std::string("nil")));
+    props_.push_back(own);
+  }
+}
+
+const TPropInfo* TPropertyEditor::PropInfoOf(Integer index) const {
+  if (index < 0 || index >= PropCount()) ListIndexError(index);
+  return props_[static_cast<size_t>(index)];
+}
 
 TPersistent* TPropertyEditor::GetComponent(Integer index) const {
   if (index < 0 || index >= PropCount()) ListIndexError(index);
@@ -29,7 +44,9 @@ TObject* TPropertyEditor::GetObjectValue() const {
 
 void TPropertyEditor::SetOrdValue(std::int64_t value) {
   if (!prop_->SetOrd) throw EPropertyError("Property " + prop_->Name + " is read-only");
-  for (TPersistent* c : components_) prop_->SetOrd(c, value);
+  for (Integer i = 0; i < PropCount(); ++i)
+    if (!PropInfoOf(i)->SetOrd) throw EPropertyError("Property " + prop_->Name + " is read-only");
+  for (Integer i = 0; i < PropCount(); ++i) PropInfoOf(i)->SetOrd(GetComponent(i), value);
   Modified();
 }
 
@@ -40,7 +57,9 @@ std::string TPropertyEditor::GetStrValue() const {
 
 void TPropertyEditor::SetStrValue(const std::string& value) {
   if (!prop_->SetStr) throw EPropertyError("Property " + prop_->Name + " is read-only");
-  for (TPersistent* c : components_) prop_->SetStr(c, value);
+  for (Integer i = 0; i < PropCount(); ++i)
+    if (!PropInfoOf(i)->SetStr) throw EPropertyError("Property " + prop_->Name + " is read-only");
+  for (Integer i = 0; i < PropCount(); ++i) PropInfoOf(i)->SetStr(GetComponent(i), value);
   Modified();
 }
 
@@ -52,7 +71,7 @@ bool TOrdinalProperty::AllEqual() {
   if (PropCount() <= 1) return true;
   const std::int64_t v = PropInfo()->GetOrd(GetComponent(0));
   for (Integer i = 1; i < PropCount(); ++i)
-    if (PropInfo()->GetOrd(GetComponent(i)) != v) return false;
+    if (PropInfoOf(i)->GetOrd(GetComponent(i)) != v) return false;
   return true;
 }
 
@@ -121,7 +140,9 @@ void TComponentProperty::SetValue(const std::string& value) {
     target = root ? root->FindComponent(value) : nullptr;
     if (!target) throw EPropertyError("Invalid property value");
   }
-  for (Integer i = 0; i < PropCount(); ++i) PropInfo()->SetObj(GetComponent(i), target);
+  for (Integer i = 0; i < PropCount(); ++i)
+    if (!PropInfoOf(i)->SetObj) throw EPropertyError("Property " + PropInfo()->Name + " is read-only");
+  for (Integer i = 0; i < PropCount(); ++i) PropInfoOf(i)->SetObj(GetComponent(i), target);
   Modified();
 }
 
@@ -133,8 +154,8 @@ std::string TMethodProperty::GetValue() {
 void TMethodProperty::SetValue(const std::string& value) {
   TComponent* root = Designer() ? Designer()->GetRoot() : nullptr;
   for (Integer i = 0; i < PropCount(); ++i) {
-    TEventBase* e = PropInfo()->EventRef(GetComponent(i));
-    if (value.empty() || !root || !PropInfo()->BindEvent(GetComponent(i), root, root->MethodAddress(value)))
+    TEventBase* e = PropInfoOf(i)->EventRef(GetComponent(i));
+    if (value.empty() || !root || !PropInfoOf(i)->BindEvent(GetComponent(i), root, root->MethodAddress(value)))
       e->SetUnbound(value);
   }
   Modified();

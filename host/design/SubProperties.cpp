@@ -35,13 +35,13 @@ void GetComponentProperties(IDesigner* designer, const std::vector<TPersistent*>
 
 bool TStringProperty::AllEqual() {
   for (Integer i = 1; i < PropCount(); ++i)
-    if (PropInfo()->GetStr(GetComponent(i)) != PropInfo()->GetStr(GetComponent(0))) return false;
+    if (PropInfoOf(i)->GetStr(GetComponent(i)) != PropInfo()->GetStr(GetComponent(0))) return false;
   return true;
 }
 
 bool TMethodProperty::AllEqual() {
   auto name = [&](Integer i) {
-    TEventBase* e = PropInfo()->EventRef(GetComponent(i));
+    TEventBase* e = PropInfoOf(i)->EventRef(GetComponent(i));
     return e ? e->MethodName() : std::string();
   };
   for (Integer i = 1; i < PropCount(); ++i)
@@ -51,8 +51,8 @@ bool TMethodProperty::AllEqual() {
 
 void TClassProperty::GetProperties(const TGetPropEditProc& proc) {
   std::vector<TPersistent*> parts;
-  for (TPersistent* c : Components()) {
-    auto* part = dynamic_cast<TPersistent*>(PropInfo()->GetObj(c));
+  for (Integer i = 0; i < PropCount(); ++i) {
+    auto* part = dynamic_cast<TPersistent*>(PropInfoOf(i)->GetObj(GetComponent(i)));
     if (!part) return;
     parts.push_back(part);
   }
@@ -70,7 +70,7 @@ TSetElementProperty::TSetElementProperty(IDesigner* designer, std::vector<TPersi
     : TPropertyEditor(designer, std::move(components), prop), element_(element) {}
 
 bool TSetElementProperty::Holds(Integer index) const {
-  return (static_cast<std::uint64_t>(PropInfo()->GetOrd(GetComponent(index))) >> element_) & 1u;
+  return (static_cast<std::uint64_t>(PropInfoOf(index)->GetOrd(GetComponent(index))) >> element_) & 1u;
 }
 
 bool TSetElementProperty::AllEqual() {
@@ -93,11 +93,13 @@ void TSetElementProperty::SetValue(const std::string& value) {
   if (SameText(value, "True")) on = true;
   else if (SameText(value, "False")) on = false;
   else throw EPropertyError("Invalid property value");
-  if (!PropInfo()->SetOrd) throw EPropertyError("Property " + PropInfo()->Name + " is read-only");
+  for (Integer i = 0; i < PropCount(); ++i)
+    if (!PropInfoOf(i)->SetOrd) throw EPropertyError("Property " + PropInfo()->Name + " is read-only");
   const std::uint64_t bit = std::uint64_t{1} << element_;
-  for (TPersistent* c : Components()) {
-    const auto bits = static_cast<std::uint64_t>(PropInfo()->GetOrd(c));
-    PropInfo()->SetOrd(c, static_cast<std::int64_t>(on ? bits | bit : bits & ~bit));
+  for (Integer i = 0; i < PropCount(); ++i) {
+    const TPropInfo* p = PropInfoOf(i);
+    const auto bits = static_cast<std::uint64_t>(p->GetOrd(GetComponent(i)));
+    p->SetOrd(GetComponent(i), static_cast<std::int64_t>(on ? bits | bit : bits & ~bit));
   }
   Modified();
 }

@@ -71,6 +71,10 @@ TEST_F(Listing, SeveralComponentsAgreeWhenTheirValuesDo) {
   EXPECT_FALSE(equal("OnClick"));
   label->OnClick.SetUnbound("ButtonClick");
   EXPECT_TRUE(equal("OnClick"));
+  // Each component is reached through its own class's accessors.
+  GetPropertyEditor(&designer, {button, label}, "OnClick")->SetValue("Both");
+  EXPECT_EQ(label->OnClick.MethodName(), "Both");
+  EXPECT_THROW(GetPropertyEditor(&designer, {button, label}, "Cancel"), EPropertyError);
 }
 
 TEST_F(Listing, AFontExpandsIntoItsPropertiesAndItsStyleIntoTrueFalseRows) {
