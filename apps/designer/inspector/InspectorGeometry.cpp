@@ -22,7 +22,7 @@ const char* PageCaption(TInspectorPage page) { return page == TInspectorPage::Ev
 void TObjectInspector::MeasureRows() {
   TCanvas measure;
   measure.Font().Assign(Font());
-  rowHeight_ = measure.TextHeight("Wg") + 3;
+  view_.RowHeight = measure.TextHeight("Wg") + 3;
 }
 
 void TObjectInspector::CMFontChanged(TMessage& message) {
@@ -49,34 +49,23 @@ TRect TObjectInspector::TabRect(TInspectorPage page) const {
 }
 
 Integer TObjectInspector::RowsRight() const {
-  return width_ - kBorder - (scrollBar_ ? scrollBar_->Width() : 0);
+  return width_ - kBorder - (view_.Bar ? view_.Bar->Width() : 0);
 }
 
 TRect TObjectInspector::RowsArea() const {
   return Rect(kBorder, kTabHeight + kBorder, std::max(RowsRight(), kBorder), std::max(height_ - kBorder, kTabHeight + kBorder));
 }
 
-Integer TObjectInspector::VisibleRowCount() const { return std::max<Integer>(RowsArea().Height() / rowHeight_, 1); }
+Integer TObjectInspector::VisibleRowCount() const { return view_.Fit(RowsArea()); }
 
-TRect TObjectInspector::RowRect(Integer index) const {
-  const TRect area = RowsArea();
-  if (index < top_ || index >= RowCount()) return TRect{};
-  const Integer y = area.Top + (index - top_) * rowHeight_;
-  if (y >= area.Bottom) return TRect{};
-  return Rect(area.Left, y, area.Right, std::min(y + rowHeight_, area.Bottom));
-}
+TRect TObjectInspector::RowRect(Integer index) const { return view_.RowRect(RowsArea(), index, RowCount()); }
 
-Integer TObjectInspector::RowAt(Integer y) const {
-  const TRect area = RowsArea();
-  if (y < area.Top || y >= area.Bottom) return -1;
-  const Integer i = top_ + (y - area.Top) / rowHeight_;
-  return i < RowCount() ? i : -1;
-}
+Integer TObjectInspector::RowAt(Integer y) const { return view_.RowAt(RowsArea(), y, RowCount()); }
 
 TRect TObjectInspector::ExpandBoxRect(Integer index) const {
   const TRect r = RowRect(index);
   if (r.IsEmpty() || !rows_[static_cast<size_t>(index)].Expandable) return TRect{};
-  const Integer x = r.Left + 3 + rows_[static_cast<size_t>(index)].Level * kIndent, y = r.Top + (rowHeight_ - 1 - 9) / 2;
+  const Integer x = r.Left + 3 + rows_[static_cast<size_t>(index)].Level * kIndent, y = r.Top + (view_.RowHeight - 1 - 9) / 2;
   return Rect(x, y, x + 9, y + 9);
 }
 
@@ -86,8 +75,8 @@ TRect TObjectInspector::ButtonRect() const {
   if (!row.Attributes.Contains(paValueList) && !row.Attributes.Contains(paDialog)) return TRect{};
   const TRect r = RowRect(current_);
   if (r.IsEmpty()) return r;
-  const Integer w = std::min<Integer>(16, rowHeight_);
-  return Rect(std::max(r.Right - w, ValueLeft()), r.Top, r.Right, r.Top + rowHeight_ - 1);
+  const Integer w = std::min<Integer>(16, view_.RowHeight);
+  return Rect(std::max(r.Right - w, ValueLeft()), r.Top, r.Right, r.Top + view_.RowHeight - 1);
 }
 
 TRect TObjectInspector::DropListRect() const {
@@ -95,7 +84,7 @@ TRect TObjectInspector::DropListRect() const {
   const TRect area = RowsArea(), row = RowRect(current_);
   if (row.IsEmpty()) return TRect{};
   const Integer shown = std::min<Integer>(static_cast<Integer>(dropItems_.size()), kDropRows);
-  Integer h = shown * rowHeight_ + 2;
+  Integer h = shown * view_.RowHeight + 2;
   Integer y = row.Bottom;
   // Above the row when it fits there and not below.
   if (y + h > area.Bottom && row.Top - area.Top >= h) y = row.Top - h;
@@ -106,7 +95,7 @@ TRect TObjectInspector::DropListRect() const {
 Integer TObjectInspector::DropItemAt(TPoint p) const {
   const TRect r = DropListRect();
   if (!r.Contains(p) || p.Y < r.Top + 1) return -1;
-  const Integer i = dropTop_ + (p.Y - r.Top - 1) / rowHeight_;
+  const Integer i = dropTop_ + (p.Y - r.Top - 1) / view_.RowHeight;
   return i < static_cast<Integer>(dropItems_.size()) ? i : -1;
 }
 
@@ -120,55 +109,23 @@ void TObjectInspector::SetSplitter(Integer x) {
 }
 
 void TObjectInspector::SetTopRow(Integer row) {
-  row = std::clamp<Integer>(row, 0, std::max<Integer>(RowCount() - VisibleRowCount(), 0));
-  if (row == top_) return;
-  SetDroppedDown(false);
-  top_ = row;
-  if (scrollBar_) scrollBar_->SetParams(top_, scrollBar_->Range(), scrollBar_->PageSize());
-  InvalidateRect(RowsArea());
+  if (row == view_.Top) return;
+  SetDroppedDown(false);  // it hangs under a row that moves
+  if (view_.SetTop(row, RowCount(), VisibleRowCount())) InvalidateRect(RowsArea());
 }
 
-void TObjectInspector::ScrollInView(Integer index) {
-  if (index < 0) return;
-  if (index < top_) SetTopRow(index);
-  else if (index >= top_ + VisibleRowCount()) SetTopRow(index - VisibleRowCount() + 1);
-}
+void TObjectInspector::ScrollInView(Integer index) { SetTopRow(view_.TopShowing(index, VisibleRowCount())); }
 
 void TObjectInspector::UpdateScrollBar() {
   if (ComponentState().Contains(csDestroying)) return;
-  const Integer areaHeight = height_ - kTabHeight - 2 * kBorder;
-  const Integer fit = std::max<Integer>(areaHeight / rowHeight_, 1);
-  const bool wanted = RowCount() > fit && areaHeight >= 2 * TGridScrollBar::kWidth;
-  if (!wanted) {
-    if (scrollBar_) {
-      delete scrollBar_;
-      scrollBar_ = nullptr;
-      SetSplitter(splitter_);
-      Invalidate();
-    }
-    top_ = std::clamp<Integer>(top_, 0, std::max<Integer>(RowCount() - fit, 0));
-    return;
-  }
-  if (!scrollBar_) {
-    scrollBar_ = new TGridScrollBar();
-    scrollBar_->OnScroll = [this](Integer position) { SetTopRow(position); };
-    scrollBar_->SetParent(this);
+  const TRect strip = Rect(width_ - kBorder - TGridScrollBar::kWidth, kTabHeight + kBorder, width_ - kBorder, height_ - kBorder);
+  if (view_.UpdateBar(this, strip, RowCount(), view_.Fit(strip), [this](Integer position) { SetTopRow(position); })) {
     SetSplitter(splitter_);
     Invalidate();
   }
-  scrollBar_->SetBounds(width_ - kBorder - TGridScrollBar::kWidth, kTabHeight + kBorder, TGridScrollBar::kWidth, areaHeight);
-  top_ = std::clamp<Integer>(top_, 0, RowCount() - fit);
-  scrollBar_->SetParams(top_, RowCount() - fit, fit);
 }
 
-void TObjectInspector::InvalidateRect(const TRect& r) {
-  if (r.IsEmpty()) return;
-  IWindowHost* window = WindowHost();
-  if (!window || !window->HasWindowPixels() || !VisibleInWindow()) return;
-  const TPoint o = WindowOrigin();
-  const TRect visible = IntersectRect(OffsetRect(r, o.X, o.Y), VisibleWindowRect());
-  if (!visible.IsEmpty()) window->InvalidateWindowRect(visible);
-}
+void TObjectInspector::InvalidateRect(const TRect& r) { InvalidateControlRect(*this, r); }
 
 void TObjectInspector::InvalidateRow(Integer index) {
   if (index < 0 || index >= RowCount()) return;

@@ -128,7 +128,7 @@ void TObjectInspector::KeyDown(Word& key, TShiftState shift) {
   key = 0;
   if (dropped_) {
     const Integer count = static_cast<Integer>(dropItems_.size());
-    const Integer shown = std::max<Integer>((DropListRect().Height() - 2) / rowHeight_, 1);
+    const Integer shown = std::max<Integer>((DropListRect().Height() - 2) / view_.RowHeight, 1);
     switch (k) {
       case VK_UP:
       case VK_DOWN:

@@ -44,9 +44,9 @@ void TObjectInspector::Paint() {
   Frame3D(c, Rect(0, kTabHeight, width_, height_), clBtnShadow, clBtnHighlight);
   Frame3D(c, Rect(1, kTabHeight + 1, width_ - 1, height_ - 1), cl3DDkShadow, cl3DLight);
   c.Brush().SetColor(Color());
-  const TRect below = Rect(area.Left, area.Top + (RowCount() - top_) * rowHeight_, area.Right, area.Bottom);
+  const TRect below = Rect(area.Left, area.Top + (RowCount() - view_.Top) * view_.RowHeight, area.Right, area.Bottom);
   if (!below.IsEmpty() && Overlaps(clip, below)) c.FillRect(below);
-  for (Integer i = std::max<Integer>(top_, 0); i < RowCount(); ++i) {
+  for (Integer i = std::max<Integer>(view_.Top, 0); i < RowCount(); ++i) {
     const TRect r = RowRect(i);
     if (r.IsEmpty()) break;
     if (Overlaps(clip, r)) PaintRow(c, i);
@@ -75,9 +75,9 @@ void TObjectInspector::PaintRow(TCanvas& c, Integer index) {
   const TRect r = RowRect(index);
   const bool current = index == current_;
   const bool focused = Focused();
-  const Integer textTop = r.Top + (rowHeight_ - 1 - c.TextHeight("Wg")) / 2;
-  const TRect nameCell = Rect(r.Left, r.Top, splitter_ - 1, r.Top + rowHeight_ - 1);
-  const TRect valueCell = Rect(ValueLeft(), r.Top, r.Right, r.Top + rowHeight_ - 1);
+  const Integer textTop = r.Top + (view_.RowHeight - 1 - c.TextHeight("Wg")) / 2;
+  const TRect nameCell = Rect(r.Left, r.Top, splitter_ - 1, r.Top + view_.RowHeight - 1);
+  const TRect valueCell = Rect(ValueLeft(), r.Top, r.Right, r.Top + view_.RowHeight - 1);
   c.Brush().SetColor(Color());
   c.FillRect(r);
   // Name column.
@@ -130,7 +130,7 @@ void TObjectInspector::PaintRow(TCanvas& c, Integer index) {
   c.Brush().SetStyle(bsSolid);
   // Lines: under the row, and the splitter between the columns.
   c.Brush().SetColor(clBtnShadow);
-  c.FillRect(Rect(r.Left, r.Top + rowHeight_ - 1, r.Right, r.Top + rowHeight_));
+  c.FillRect(Rect(r.Left, r.Top + view_.RowHeight - 1, r.Right, r.Top + view_.RowHeight));
   c.FillRect(Rect(splitter_ - 1, r.Top, splitter_, r.Bottom));
   c.Brush().SetColor(clBtnHighlight);
   c.FillRect(Rect(splitter_, r.Top, splitter_ + 1, r.Bottom));
@@ -160,8 +160,8 @@ void TObjectInspector::PaintDropList(TCanvas& c) {
   c.Brush().SetColor(clWindow);
   c.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1));
   for (Integer i = dropTop_, y = r.Top + 1; i < static_cast<Integer>(dropItems_.size()) && y < r.Bottom - 1;
-       ++i, y += rowHeight_) {
-    const TRect item = Rect(r.Left + 1, y, r.Right - 1, std::min(y + rowHeight_, r.Bottom - 1));
+       ++i, y += view_.RowHeight) {
+    const TRect item = Rect(r.Left + 1, y, r.Right - 1, std::min(y + view_.RowHeight, r.Bottom - 1));
     const bool lit = i == dropHighlight_;
     c.Brush().SetColor(lit ? clHighlight : clWindow);
     c.FillRect(item);

@@ -104,7 +104,7 @@ void TObjectInspector::BuildRows() {
   rows_ = std::move(rows);
   // The same property stays current when the new selection has it.
   current_ = rows_.empty() ? -1 : std::max<Integer>(FindRow(currentPath), 0);
-  top_ = 0;
+  view_.Top = 0;
   LoadEditText();
   UpdateScrollBar();
   ScrollInView(current_);
@@ -223,7 +223,7 @@ void TObjectInspector::SetDroppedDown(bool value) {
     const auto it = std::find_if(dropItems_.begin(), dropItems_.end(),
                                  [&](const std::string& v) { return SameText(v, editText_); });
     if (it != dropItems_.end()) dropHighlight_ = static_cast<Integer>(it - dropItems_.begin());
-    const Integer shown = std::max<Integer>(DropListRect().Height() - 2, 0) / rowHeight_;
+    const Integer shown = std::max<Integer>(DropListRect().Height() - 2, 0) / view_.RowHeight;
     if (dropHighlight_ >= shown) dropTop_ = dropHighlight_ - shown + 1;
     InvalidateRect(DropListRect());
   } else {
@@ -287,7 +287,7 @@ void TObjectInspector::Collapse(Integer index) {
     current_ -= end - index - 1;
   }
   rows_.erase(rows_.begin() + index + 1, rows_.begin() + end);
-  top_ = std::clamp<Integer>(top_, 0, std::max<Integer>(RowCount() - VisibleRowCount(), 0));
+  view_.Top = std::clamp<Integer>(view_.Top, 0, std::max<Integer>(RowCount() - VisibleRowCount(), 0));
   UpdateScrollBar();
   Invalidate();
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/design/DesignIntf.h"
-#include "host/stdctrls/GridScrollBar.h"
+#include "RowView.h"
 
 namespace designer {
 
@@ -70,10 +70,10 @@ class TObjectInspector : public host::TCustomControl {
   void Revert();
 
   // The first row shown and the rows that fit.
-  host::Integer TopRow() const { return top_; }
+  host::Integer TopRow() const { return view_.Top; }
   void SetTopRow(host::Integer row);
   host::Integer VisibleRowCount() const;
-  host::TGridScrollBar* ScrollBar() const { return scrollBar_; }
+  host::TGridScrollBar* ScrollBar() const { return view_.Bar; }
 
   // Where the name column ends; the user drags it.
   host::Integer Splitter() const { return splitter_; }
@@ -86,7 +86,7 @@ class TObjectInspector : public host::TCustomControl {
   host::Integer DropHighlight() const { return dropHighlight_; }
 
   // Geometry, in the control's coordinates.
-  host::Integer RowHeight() const { return rowHeight_; }
+  host::Integer RowHeight() const { return view_.RowHeight; }
   host::TRect TabRect(TInspectorPage page) const;
   host::TRect RowsArea() const;
   // Empty when the row is scrolled out of view.
@@ -152,8 +152,6 @@ class TObjectInspector : public host::TCustomControl {
   std::string editText_;
   bool edited_ = false;       // the user typed since the value was shown
   bool replaceText_ = false;  // the next character typed replaces the whole value
-  host::Integer top_ = 0;
-  host::Integer rowHeight_ = 16;
   host::Integer splitter_ = 0;
   bool splitterSet_ = false;  // the user placed it; until then it follows the width
   bool draggingSplitter_ = false;
@@ -162,7 +160,7 @@ class TObjectInspector : public host::TCustomControl {
   std::vector<std::string> dropItems_;
   host::Integer dropHighlight_ = -1;
   host::Integer dropTop_ = 0;
-  host::TGridScrollBar* scrollBar_ = nullptr;
+  TRowView view_;
 };
 
 }  // namespace designer
