@@ -63,6 +63,12 @@ void TControl::Dispatch(TMessage& m) {
       m.Result = d.Result;
       break;
     }
+    case WM_MOUSEWHEEL: {
+      TWMMouseWheel d{m.Msg, m.WParam & 0xFFFF, LParamY(m.WParam), LParamX(m.LParam), LParamY(m.LParam), 0};
+      WMMouseWheel(d);
+      m.Result = d.Result;
+      break;
+    }
     case CM_DESIGNHITTEST: {
       TCMDesignHitTest d{m.Msg, m.WParam, LParamX(m.LParam), LParamY(m.LParam), 0};
       CMDesignHitTest(d);
@@ -105,6 +111,16 @@ void TControl::WMMouse(TWMMouse& m) {
     case WM_MOUSEMOVE: MouseMove(shift, m.XPos, m.YPos); break;
     default: break;
   }
+}
+
+void TControl::WMMouseWheel(TWMMouseWheel& m) {
+  m.Result = DoMouseWheel(KeysToShiftState(m.Keys), m.WheelDelta, Point(m.XPos, m.YPos)) ? 1 : 0;
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  return handled;
 }
 
 void TControl::CMDesignHitTest(TCMDesignHitTest& m) { m.Result = 0; }

@@ -36,6 +36,7 @@ using TMouseEvent = TEvent<void(TObject*, TMouseButton, TShiftState, Integer, In
 using TMouseMoveEvent = TEvent<void(TObject*, TShiftState, Integer, Integer)>;
 using TKeyEvent = TEvent<void(TObject*, Word&, TShiftState)>;
 using TKeyPressEvent = TEvent<void(TObject*, char32_t&)>;
+using TMouseWheelEvent = TEvent<void(TObject*, TShiftState, Integer, TPoint, bool&)>;
 
 class TControl : public TComponent {
   HOST_CLASS(TControl, TComponent)
@@ -137,6 +138,8 @@ class TControl : public TComponent {
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
+  // The wheel turned over the control; setting the last argument keeps it from the parents.
+  TMouseWheelEvent OnMouseWheel;
 
   // Used by the form: position of the control's top-left in its top-level window's
   // pixels, and the part of it that is visible there (clipped by every parent).
@@ -164,6 +167,9 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton button, TShiftState shift, Integer x, Integer y);
   virtual void MouseMove(TShiftState shift, Integer x, Integer y);
   virtual void DblClick();
+  // The wheel turned over the control (delta in WHEEL_DELTA steps, positive away from
+  // the user); true when the control scrolled, so its parents are not asked.
+  virtual bool DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos);
 
   // Message handlers.
   virtual void CMDesignHitTest(TCMDesignHitTest& message);
@@ -173,6 +179,7 @@ class TControl : public TComponent {
   virtual void CMFontChanged(TMessage& message);
   virtual void CMColorChanged(TMessage& message);
   virtual void WMMouse(TWMMouse& message);
+  void WMMouseWheel(TWMMouseWheel& message);
 
   void Loaded() override;
   // The parent's font or colour changed: follow it when ParentFont / ParentColor.

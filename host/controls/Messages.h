@@ -36,7 +36,10 @@ constexpr Cardinal WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_SIZE = 0x0005
                    WM_GETDLGCODE = 0x0087, WM_KEYDOWN = 0x0100, WM_KEYUP = 0x0101, WM_CHAR = 0x0102,
                    WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201, WM_LBUTTONUP = 0x0202,
                    WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204, WM_RBUTTONUP = 0x0205,
-                   WM_MBUTTONDOWN = 0x0207, WM_MBUTTONUP = 0x0208;
+                   WM_MBUTTONDOWN = 0x0207, WM_MBUTTONUP = 0x0208,
+                   // WParam: key flags in the low half, the signed wheel delta in the high half.
+                   WM_MOUSEWHEEL = 0x020A;
+constexpr Integer WHEEL_DELTA = 120;  // one notch of the wheel
 constexpr Cardinal WM_USER = 0x0400;
 
 // Control messages of the class library.
@@ -128,6 +131,20 @@ struct TWMMouse {
   Integer YPos;
   NativeInt Result;
 };
+
+struct TWMMouseWheel {
+  Cardinal Msg;
+  NativeInt Keys;
+  Integer WheelDelta;  // positive away from the user
+  Integer XPos;        // client coordinates of the control
+  Integer YPos;
+  NativeInt Result;    // non-zero: the control scrolled, the parents need not
+};
+
+inline NativeInt WheelWParam(NativeInt keys, Integer delta) {
+  return static_cast<NativeInt>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(delta)) << 16) |
+                                static_cast<std::uint16_t>(keys));
+}
 
 struct TWMKey {
   Cardinal Msg;

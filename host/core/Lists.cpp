@@ -147,8 +147,12 @@ TStringList::TStringList(std::initializer_list<std::string> lines) {
 void TStringList::Insert(Integer index, const std::string& s) {
   if (index < 0 || index > Count()) ListIndexError(index);
   items_.insert(items_.begin() + index, Item{s, 0});
+  Changed();
 }
 
-void TStringList::Delete(Integer index) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Check(index))); }
+void TStringList::Delete(Integer index) {
+  items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Check(index)));
+  Changed();
+}
 
 }  // namespace host

@@ -93,14 +93,26 @@ class TStringList : public TStrings {
   Integer Count() const override { return static_cast<Integer>(items_.size()); }
   std::string Get(Integer index) const override { return items_[Check(index)].text; }
   const std::string& Ref(Integer index) const { return items_[Check(index)].text; }
-  void Put(Integer index, const std::string& s) override { items_[Check(index)].text = s; }
+  void Put(Integer index, const std::string& s) override {
+    items_[Check(index)].text = s;
+    Changed();
+  }
   NativeInt GetObjectSlot(Integer index) const override { return items_[Check(index)].object; }
   void PutObjectSlot(Integer index, NativeInt value) override { items_[Check(index)].object = value; }
   void Insert(Integer index, const std::string& s) override;
   void Delete(Integer index) override;
-  void Clear() override { items_.clear(); }
+  void Clear() override {
+    items_.clear();
+    Changed();
+  }
+
+  // Raised after every change of the lines (not of the object slots).
+  TEvent<void(TObject*)> OnChange;
 
  private:
+  void Changed() {
+    if (OnChange) OnChange(this);
+  }
   struct Item {
     std::string text;
     NativeInt object = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace host {
@@ -10,5 +11,7 @@ namespace host {
 // start a well-formed sequence (stray continuation, overlong form, surrogate, beyond
 // U+10FFFF, truncated) yields '?' and advances by one byte, so every byte is consumed.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos);
+// Appends the UTF-8 bytes of a code point.
+void AppendUtf8(std::string& out, char32_t cp);
 
 }  // namespace host

@@ -249,6 +249,8 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(TComponent* component, IDes
 void RegisterComponents(const std::string& page, std::initializer_list<const TClassInfo*> classes);
 std::vector<std::string> PalettePages();
 std::vector<const TClassInfo*> PaletteClasses(const std::string& page);
+// The host's own controls on the palette page "Standard".
+void RegisterStandardComponents();
 // Forgets every registration (palette, property and component editors); for tests and
 // for unloading a design package.
 void ClearDesignRegistrations();

@@ -132,6 +132,7 @@ bool TApplication::HandleMessage() {
         if (e.Key == 0 || lastKeyTaken_) form->HandleChar(e.Char, e.Shift);
         break;
       case K::Close: form->CloseRequest(); break;
+      case K::Wheel: form->HandleWheel(e.WheelDelta, e.Shift, e.Pos); break;
       case K::ClickControl: {
         TControl* c = FindByPath(form, e.Path);
         if (!c) throw EInvalidOperation("No control '" + e.Path + "' on form " + form->Name());

@@ -15,13 +15,14 @@ class TCustomForm;
 
 struct TInputEvent {
   // Close: the window's close button (a live window backend sends it).
-  enum class TKind { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Char, ClickControl, Close };
+  enum class TKind { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Char, ClickControl, Close, Wheel };
   TKind Kind = TKind::MouseMove;
   TMouseButton Button = mbLeft;
   TShiftState Shift;
   TPoint Pos;           // client coordinates of the form
   Word Key = 0;         // virtual key
   char32_t Char = 0;    // character typed
+  Integer WheelDelta = 0;  // Wheel: WHEEL_DELTA per notch, positive away from the user
   std::string Path;     // ClickControl: names from the form down, joined by dots
   TCustomForm* Form = nullptr;  // the form it is meant for; nullptr: the active form
 };
@@ -38,6 +39,12 @@ class TBackend {
   virtual void FormShown(TCustomForm&) {}
   virtual void FormPainted(TCustomForm&, const TRect&) {}
   virtual void FormHidden(TCustomForm&) {}
+  // The clipboard's text; by default one kept in the process.
+  virtual std::string ClipboardText() const { return clipboard_; }
+  virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }
+
+ private:
+  std::string clipboard_;
 };
 
 // Input queued by code, handed out in order; nothing is ever shown.
@@ -64,6 +71,8 @@ class THeadlessBackend : public TBackend {
   void MouseUp(TPoint pos, TMouseButton button = mbLeft, TShiftState shift = {});
   void MouseMove(TPoint pos, TShiftState shift = {});
   void Click(TPoint pos, TMouseButton button = mbLeft, TShiftState shift = {});
+  // The wheel turned by notches (positive away from the user) with the mouse at pos.
+  void Wheel(TPoint pos, Integer notches, TShiftState shift = {});
   void Post(const TInputEvent& event) { queue_.push_back(event); }
 
   size_t Pending() const { return queue_.size(); }

@@ -111,4 +111,17 @@ void TCustomForm::HandleChar(char32_t ch, TShiftState shift) {
   target->Perform(WM_CHAR, static_cast<NativeInt>(ch), data);
 }
 
+void TCustomForm::HandleWheel(Integer wheelDelta, TShiftState shift, TPoint clientPos) {
+  if (!Enabled() || wheelDelta == 0) return;
+  const TRect area = WindowClientArea();
+  const TPoint wp = Point(clientPos.X + area.Left, clientPos.Y + area.Top);
+  for (TControl* c = InputTarget(wp); c; c = c->Parent()) {
+    if (!c->Enabled()) continue;
+    const TPoint o = c->WindowOrigin();
+    const TRect a = c->WindowClientArea();
+    const NativeInt pos = PointToLParam(wp.X - o.X - a.Left, wp.Y - o.Y - a.Top);
+    if (c->Perform(WM_MOUSEWHEEL, WheelWParam(ShiftStateToKeys(shift), wheelDelta), pos) != 0) return;
+  }
+}
+
 }  // namespace host

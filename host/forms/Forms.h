@@ -107,6 +107,8 @@ class TCustomForm : public TWinControl, public IWindowHost {
   // Key down or up; true when the key went to a control (a character may follow).
   bool HandleKey(Word key, TShiftState shift, bool down);
   void HandleChar(char32_t ch, TShiftState shift);
+  // The wheel goes to the control under the mouse, then up its parents until one scrolls.
+  void HandleWheel(Integer wheelDelta, TShiftState shift, TPoint clientPos);
   TControl* MouseCapture() const { return capture_; }
 
   TRect GetClientRect() const override;

@@ -111,4 +111,13 @@ void THeadlessBackend::Click(TPoint pos, TMouseButton button, TShiftState shift)
   MouseUp(pos, button, shift);
 }
 
+void THeadlessBackend::Wheel(TPoint pos, Integer notches, TShiftState shift) {
+  TInputEvent e;
+  e.Kind = TInputEvent::TKind::Wheel;
+  e.Pos = pos;
+  e.WheelDelta = notches * WHEEL_DELTA;
+  e.Shift = shift;
+  queue_.push_back(e);
+}
+
 }  // namespace host

@@ -6,6 +6,7 @@
 #include "SdlDropDown.h"
 #include "SdlKeys.h"
 #include "SdlWindow.h"
+#include "host/controls/Caret.h"
 #include "host/forms/Forms.h"
 #include "host/core/SysUtils.h"
 #include "host/core/Utf8.h"
@@ -145,6 +146,15 @@ void TSdlBackend::FormPainted(TCustomForm& form, const TRect& rect) {
   if (drop_ && &drop_->Owner() == &form && !IntersectRect(rect, drop_->WindowRect()).IsEmpty()) dropDirty_ = true;
 }
 
+std::string TSdlBackend::ClipboardText() const {
+  char* text = SDL_GetClipboardText();
+  std::string out = text ? text : "";
+  SDL_free(text);
+  return out;
+}
+
+void TSdlBackend::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
 void TSdlBackend::Refresh() {
   for (size_t i = 0; i < windows_.size(); ++i) {
     windows_[i]->SyncFromForm();
@@ -194,6 +204,12 @@ bool TSdlBackend::NextEvent(TInputEvent& event) {
     // Nothing shown or the program ends: no input will come.
     if (windows_.empty() || (Application && Application->Terminated())) return false;
     ++waits_;
+    // While a caret is shown the wait ends in time to blink it.
+    if (blinkMs_ > 0 && CaretOwner()) {
+      if (SDL_WaitEventTimeout(&e, blinkMs_)) Translate(e);
+      else BlinkCaret();
+      continue;
+    }
     if (!SDL_WaitEvent(&e)) return false;
     Translate(e);
   }
@@ -273,6 +289,22 @@ void TSdlBackend::Translate(const SDL_Event& e) {
         lastKey_ = 0;
         Post(ce, form);
       }
+      return;
+    }
+    case SDL_MOUSEWHEEL: {
+      TCustomForm* form = InputForm(e.wheel.windowID);
+      if (!form || e.wheel.y == 0 || e.wheel.which == SDL_TOUCH_MOUSEID) return;
+      TInputEvent ie;
+      ie.Kind = K::Wheel;
+      ie.WheelDelta = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) * WHEEL_DELTA;
+      if (drop_ && e.wheel.windowID == drop_->Id()) {
+        ie.Pos = drop_->ToOwnerClient(e.wheel.mouseX, e.wheel.mouseY);
+      } else {
+        const TRect area = form->WindowClientArea();
+        ie.Pos = Point(e.wheel.mouseX - area.Left, e.wheel.mouseY - area.Top);
+      }
+      ie.Shift = ModifierState(static_cast<Uint16>(SDL_GetModState()));
+      Post(ie, form);
       return;
     }
     case SDL_WINDOWEVENT: WindowEvent(e.window); return;

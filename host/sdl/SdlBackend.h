@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,11 @@ class TSdlBackend : public TBackend {
   void FormShown(TCustomForm& form) override;
   void FormPainted(TCustomForm& form, const TRect& rect) override;
   void FormHidden(TCustomForm& form) override;
+  // The desktop's clipboard.
+  std::string ClipboardText() const override;
+  void SetClipboardText(const std::string& text) override;
+  // How long the caret stays on and off; 0 keeps it on (screenshots that must match).
+  void SetCaretBlinkTime(int milliseconds) { blinkMs_ = milliseconds; }
 
   // Called whenever the loop is about to wait, with every window painted and shown;
   // events it pushes (SDL_PushEvent) are taken before the loop sleeps.
@@ -67,6 +73,7 @@ class TSdlBackend : public TBackend {
   std::function<void()> idle_;
   Word lastKey_ = 0;  // the key of the last key press, for the text it types
   long waits_ = 0;
+  int blinkMs_ = 530;
 };
 
 }  // namespace host::sdl

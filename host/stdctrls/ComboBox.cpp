@@ -1,6 +1,7 @@
 // TComboBox: a field with a button that drops down a list of items.
 #include <algorithm>
 
+#include "host/controls/Caret.h"
 #include "host/core/ClassBuilder.h"
 #include "host/graphics/Draw3D.h"
 #include "host/forms/Forms.h"
@@ -44,12 +45,15 @@ TComboBox::TComboBox(TComponent* owner) : TWinControl(owner), items_(std::make_u
 
 TComboBox::~TComboBox() {
   Destroying();
+  RemoveCaret(this);
   SetDroppedDown(false);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle value) {
   style_ = value;
   SyncText();
+  if (Editing()) UpdateCaret();
+  else RemoveCaret(this);
   Invalidate();
 }
 
@@ -95,8 +99,46 @@ void TComboBox::Loaded() {
 }
 
 void TComboBox::SyncText() {
-  if (itemIndex_ >= 0 && itemIndex_ < items_->Count()) SetText(items_->Get(itemIndex_));
-  else if (style_ == csDropDownList) SetText("");
+  if (itemIndex_ >= 0 && itemIndex_ < items_->Count()) {
+    SetText(items_->Get(itemIndex_));
+    // A chosen item's text is selected, ready to be typed over.
+    editor_.SelectAll(Text());
+    UpdateCaret();
+  } else if (style_ == csDropDownList) {
+    SetText("");
+  }
+}
+
+void TComboBox::CMTextChanged(TMessage& m) {
+  TWinControl::CMTextChanged(m);
+  editor_.Clamp(Text());
+  UpdateCaret();
+}
+
+TRect TComboBox::TextArea() const {
+  return Rect(3, 3, std::max<Integer>(ButtonRect().Left - 1, 3), std::max<Integer>(height_ - 3, 3));
+}
+
+void TComboBox::UpdateCaret() {
+  if (!Focused() || !Editing()) return;
+  TCanvas& measure = editor_.Measure(*Font());
+  const TRect area = TextArea();
+  if (editor_.ScrollToCaret(measure, Text(), area.Width())) Invalidate();
+  PlaceCaret(this, editor_.CaretRect(measure, Text(), area));
+}
+
+void TComboBox::Edited(TLineEditor::TResult result, const std::string& text, size_t oldStart, size_t oldLength) {
+  if (result == TLineEditor::TResult::Ignored) return;
+  if (result == TLineEditor::TResult::Changed) {
+    SetText(text);
+    itemIndex_ = items_->IndexOf(text);
+    if (list_) list_->SetHighlight(itemIndex_);
+    Change();
+    return;
+  }
+  if ((oldLength > 0 || editor_.SelLength() > 0) && (oldStart != editor_.SelStart() || oldLength != editor_.SelLength()))
+    Invalidate();
+  UpdateCaret();
 }
 
 void TComboBox::Choose(Integer index) {
@@ -136,9 +178,24 @@ void TComboBox::SetDroppedDown(bool value) {
 void TComboBox::MouseDown(TMouseButton button, TShiftState shift, Integer x, Integer y) {
   if (button == mbLeft) {
     if (CanFocus() && !Focused()) SetFocus();
-    if (style_ == csDropDownList || ButtonRect().Contains(Point(x, y))) SetDroppedDown(!DroppedDown());
+    if (style_ == csDropDownList || ButtonRect().Contains(Point(x, y))) {
+      SetDroppedDown(!DroppedDown());
+    } else if (Editing()) {
+      const size_t start = editor_.SelStart(), length = editor_.SelLength();
+      editor_.MouseDown(editor_.Measure(*Font()), Text(), x - TextArea().Left, shift);
+      Edited(TLineEditor::TResult::Moved, Text(), start, length);
+    }
   }
   TWinControl::MouseDown(button, shift, x, y);
+}
+
+void TComboBox::MouseMove(TShiftState shift, Integer x, Integer y) {
+  if (Editing() && !DroppedDown() && shift.Contains(ssLeft) && controlState_.Contains(csLButtonDown)) {
+    const size_t start = editor_.SelStart(), length = editor_.SelLength();
+    editor_.MouseDrag(editor_.Measure(*Font()), Text(), x - TextArea().Left);
+    Edited(TLineEditor::TResult::Moved, Text(), start, length);
+  }
+  TWinControl::MouseMove(shift, x, y);
 }
 
 void TComboBox::KeyDown(Word& key, TShiftState shift) {
@@ -147,7 +204,14 @@ void TComboBox::KeyDown(Word& key, TShiftState shift) {
     if (DroppedDown() && list_->Highlight() >= 0) Choose(list_->Highlight());
     SetDroppedDown(!DroppedDown());
     key = 0;
-  } else if (DroppedDown()) {
+    return;
+  }
+  // The arrows choose items in the open list, or in a closed list that cannot be typed
+  // in; otherwise the keys edit the text.
+  const bool listKey = key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT ||
+                       ((key == VK_HOME || key == VK_END) && !Editing()) ||
+                       ((key == VK_LEFT || key == VK_RIGHT) && !Editing() && !DroppedDown());
+  if (DroppedDown() && (listKey || key == VK_RETURN || key == VK_ESCAPE)) {
     Integer h = list_->Highlight();
     switch (key) {
       case VK_UP: h = std::max<Integer>(h - 1, 0); break;
@@ -161,29 +225,37 @@ void TComboBox::KeyDown(Word& key, TShiftState shift) {
         SetDroppedDown(false);
         key = 0;
         return;
-      case VK_ESCAPE:
+      default:  // Escape
         SetDroppedDown(false);
         key = 0;
         return;
-      default: TWinControl::KeyDown(key, shift); return;
     }
     list_->SetHighlight(h);
     key = 0;
     return;
-  } else {
+  }
+  if (!Editing() && listKey) {
     switch (key) {
       case VK_UP:
-      case VK_LEFT: Choose(itemIndex_ < 0 ? 0 : itemIndex_ - 1); key = 0; break;
+      case VK_LEFT: Choose(itemIndex_ < 0 ? 0 : itemIndex_ - 1); break;
       case VK_DOWN:
-      case VK_RIGHT: Choose(itemIndex_ + 1); key = 0; break;
-      case VK_PRIOR: Choose(itemIndex_ - dropDownCount_); key = 0; break;
-      case VK_NEXT: Choose(itemIndex_ < 0 ? dropDownCount_ - 1 : itemIndex_ + dropDownCount_); key = 0; break;
-      case VK_HOME: Choose(0); key = 0; break;
-      case VK_END: Choose(count - 1); key = 0; break;
-      default: break;
+      case VK_RIGHT: Choose(itemIndex_ + 1); break;
+      case VK_PRIOR: Choose(itemIndex_ - dropDownCount_); break;
+      case VK_NEXT: Choose(itemIndex_ < 0 ? dropDownCount_ - 1 : itemIndex_ + dropDownCount_); break;
+      case VK_HOME: Choose(0); break;
+      default: Choose(count - 1); break;  // End
     }
+    key = 0;
+    return;
   }
-  if (key != 0) TWinControl::KeyDown(key, shift);
+  TWinControl::KeyDown(key, shift);
+  if (key == 0 || !Editing() || listKey) return;
+  std::string text = Text();
+  const size_t start = editor_.SelStart(), length = editor_.SelLength();
+  const TLineEditor::TResult r = editor_.KeyDown(text, key, shift);
+  if (r == TLineEditor::TResult::Ignored) return;
+  key = 0;
+  Edited(r, text, start, length);
 }
 
 void TComboBox::KeyPress(char32_t& key) {
@@ -205,40 +277,41 @@ void TComboBox::KeyPress(char32_t& key) {
     return;
   }
   std::string text = Text();
-  if (key == 8) {
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
-    if (!text.empty()) text.pop_back();
-  } else if (key >= 32) {
-    char32_t cp = key;
-    if (cp < 0x80) text += static_cast<char>(cp);
-    else if (cp < 0x800) { text += static_cast<char>(0xC0 | (cp >> 6)); text += static_cast<char>(0x80 | (cp & 0x3F)); }
-    else { text += static_cast<char>(0xE0 | (cp >> 12)); text += static_cast<char>(0x80 | ((cp >> 6) & 0x3F)); text += static_cast<char>(0x80 | (cp & 0x3F)); }
-  }
-  SetText(text);
-  itemIndex_ = items_->IndexOf(text);
-  Change();
+  const size_t start = editor_.SelStart(), length = editor_.SelLength();
+  const TLineEditor::TResult r = editor_.KeyPress(text, key);
+  if (r == TLineEditor::TResult::Ignored) return;
+  key = 0;
+  Edited(r, text, start, length);
 }
 
 void TComboBox::WMGetDlgCode(TWMGetDlgCode& m) {
   m.Result = DLGC_WANTARROWS | (style_ == csDropDownList ? 0 : DLGC_WANTCHARS) | (DroppedDown() ? DLGC_WANTALLKEYS : 0);
 }
 
+void TComboBox::WMSetFocus(TWMSetFocus& m) {
+  TWinControl::WMSetFocus(m);
+  // Entered by the keyboard, the text is selected; a press of the mouse places the caret.
+  if (Editing() && !controlState_.Contains(csLButtonDown)) editor_.SelectAll(Text());
+  UpdateCaret();
+}
+
 void TComboBox::WMKillFocus(TWMKillFocus& m) {
+  RemoveCaret(this);
   SetDroppedDown(false);
   TWinControl::WMKillFocus(m);
 }
 
 void TComboBox::Dispatch(TMessage& m) {
   if (m.Msg == CM_CANCELMODE) {
-    if (list_ && reinterpret_cast<TControl*>(m.LParam) != list_ && reinterpret_cast<TControl*>(m.LParam) != this)
-      SetDroppedDown(false);
+    const auto* pressed = reinterpret_cast<TControl*>(m.LParam);
+    if (list_ && !list_->ContainsControl(pressed) && pressed != this) SetDroppedDown(false);
     return;
   }
   TWinControl::Dispatch(m);
 }
 
 void TComboBox::PaintControl(TCanvas& c) {
-  const TRect inner = DrawSunkenField(c, Rect(0, 0, width_, height_), Enabled() ? Color() : clBtnFace);
+  DrawSunkenField(c, Rect(0, 0, width_, height_), Enabled() ? Color() : clBtnFace);
   const TRect btn = ButtonRect();
   const bool pressed = DroppedDown();
   DrawButtonFace(c, btn, pressed, false);
@@ -246,7 +319,12 @@ void TComboBox::PaintControl(TCanvas& c) {
   const Integer ax = btn.Left + (btn.Width() - 7) / 2 + (pressed ? 1 : 0), ay = btn.Top + (btn.Height() - 4) / 2 + (pressed ? 1 : 0);
   c.Brush().SetColor(Enabled() ? clBtnText : clBtnShadow);
   for (Integer i = 0; i < 4; ++i) c.FillRect(Rect(ax + i, ay + i, ax + 7 - i, ay + i + 1));
-  const TRect textArea = Rect(inner.Left + 1, inner.Top + 1, btn.Left - 1, inner.Bottom - 1);
+  const TRect textArea = TextArea();
+  if (Editing()) {
+    editor_.Paint(c, textArea, Text(), Enabled() ? Font()->Color() : clGrayText, Focused());
+    if (Focused() && CaretShown(this)) TLineEditor::DrawCaret(c, editor_.CaretRect(c, Text(), textArea), Font()->Color());
+    return;
+  }
   const bool selected = Focused() && !pressed;
   if (selected) {
     c.Brush().SetColor(clHighlight);
@@ -255,7 +333,8 @@ void TComboBox::PaintControl(TCanvas& c) {
   c.Brush().SetStyle(bsClear);
   c.Font().SetColor(!Enabled() ? clGrayText : selected ? clHighlightText : Font()->Color());
   const Integer th = c.TextHeight("Wg");
-  c.TextRect(textArea, textArea.Left + 1, textArea.Top + (textArea.Height() - th) / 2, Text());
+  // Two pixels in, so that the focus rectangle stays a pixel clear of the text.
+  c.TextRect(textArea, textArea.Left + 2, textArea.Top + (textArea.Height() - th) / 2, Text());
   c.Brush().SetStyle(bsSolid);
   if (selected) c.DrawFocusRect(textArea);
 }
@@ -273,6 +352,29 @@ TComboListBox::TComboListBox(TComboBox* combo, TWinControl* host) : TCustomContr
   if (y + h > host->ClientHeight() && o.Y - area.Top - h >= 0) y = o.Y - area.Top - h;
   SetBounds(x, y, combo->Width(), h);
   SetParent(host);
+  if (combo->Items()->Count() > rows) {
+    scrollBar_ = MakeInnerScrollBar(this, [this](Integer position) { SetTopIndex(position); });
+    scrollBar_->SetBounds(width_ - 1 - 16, 1, 16, h - 2);
+    scrollBar_->SetParams(0, 0, combo->Items()->Count() - 1);
+    scrollBar_->SetPageSize(rows);
+    scrollBar_->SetLargeChange(rows);
+  }
+}
+
+Integer TComboListBox::Rows() const { return std::max<Integer>((height_ - 2) / std::max<Integer>(combo_->ItemHeight(), 1), 1); }
+
+void TComboListBox::SetTopIndex(Integer value) {
+  value = std::clamp<Integer>(value, 0, std::max<Integer>(combo_->Items()->Count() - Rows(), 0));
+  if (value == top_) return;
+  top_ = value;
+  if (scrollBar_) scrollBar_->SetPosition(top_);
+  Invalidate();
+}
+
+bool TComboListBox::DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos) {
+  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+  SetTopIndex(top_ - wheelDelta / WHEEL_DELTA * 3);
+  return true;
 }
 
 TComboListBox::~TComboListBox() {
@@ -283,9 +385,9 @@ TComboListBox::~TComboListBox() {
 void TComboListBox::SetHighlight(Integer index) {
   const Integer count = combo_->Items()->Count();
   highlight_ = count == 0 ? -1 : std::clamp<Integer>(index, -1, count - 1);
-  const Integer rows = std::max<Integer>((height_ - 2) / std::max<Integer>(combo_->ItemHeight(), 1), 1);
-  if (highlight_ >= 0 && highlight_ < top_) top_ = highlight_;
-  if (highlight_ >= top_ + rows) top_ = highlight_ - rows + 1;
+  const Integer rows = Rows();
+  if (highlight_ >= 0 && highlight_ < top_) SetTopIndex(highlight_);
+  if (highlight_ >= top_ + rows) SetTopIndex(highlight_ - rows + 1);
   Invalidate();
 }
 
@@ -314,7 +416,7 @@ void TComboListBox::Paint() {
   const Integer ih = combo_->ItemHeight();
   const TStrings& items = *combo_->Items();
   for (Integer i = top_, y = 1; i < items.Count() && y < height_ - 1; ++i, y += ih) {
-    const TRect r = Rect(1, y, width_ - 1, std::min<Integer>(y + ih, height_ - 1));
+    const TRect r = Rect(1, y, scrollBar_ ? scrollBar_->Left() : width_ - 1, std::min<Integer>(y + ih, height_ - 1));
     const bool lit = i == highlight_;
     c.Brush().SetColor(lit ? clHighlight : clWindow);
     c.FillRect(r);

@@ -7,6 +7,7 @@
 
 #include "host/controls/Controls.h"
 #include "host/forms/Forms.h"
+#include "host/stdctrls/ScrollBar.h"
 
 namespace host {
 
@@ -16,7 +17,6 @@ HOST_ENUM(TGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
 using TGridOptions = TSet<TGridOption>;
 HOST_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
 using TGridDrawState = TSet<TGridDrawStateItem>;
-HOST_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 // A rectangle of cells, both corners included.
 struct TGridRect {

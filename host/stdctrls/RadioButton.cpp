@@ -108,20 +108,7 @@ void TRadioButton::PaintControl(TCanvas& c) {
       else p = inside;
       c.Pixel(bx + x, by + y, PixelToColor(p));
     }
-  const Integer th = c.TextHeight("Wg"), tw = AccelTextWidth(c, Caption());
-  const Integer tx = alignment_ == lrRightJustify ? kSize + 5 : 1, ty = (height_ - th) / 2;
-  c.Brush().SetStyle(bsClear);
-  if (Enabled()) {
-    c.Font().SetColor(Font()->Color());
-    DrawAccelText(c, tx, ty, Caption());
-  } else {
-    c.Font().SetColor(clBtnHighlight);
-    DrawAccelText(c, tx + 1, ty + 1, Caption());
-    c.Font().SetColor(clBtnShadow);
-    DrawAccelText(c, tx, ty, Caption());
-  }
-  c.Brush().SetStyle(bsSolid);
-  if (Focused() && !Caption().empty()) c.DrawFocusRect(Rect(tx - 1, ty - 1, tx + tw + 1, ty + th + 1));
+  PaintButtonCaption(c, *this, alignment_ == lrRightJustify ? kSize + 5 : 2, Focused());
 }
 
 }  // namespace host

@@ -1,11 +1,15 @@
-// Standard controls: push button, radio button, group box, label and drop-down list.
+// Standard controls: push button, radio button, check box, group box, label, edit box,
+// drop-down list, and (in their own headers) memo, list box and scroll bar.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 #include "host/controls/Controls.h"
 #include "host/core/Lists.h"
+#include "host/stdctrls/LineEditor.h"
+#include "host/stdctrls/ScrollBar.h"
 
 namespace host {
 
@@ -79,6 +83,102 @@ class TRadioButton : public TWinControl {
  private:
   bool checked_ = false;
   TLeftRight alignment_ = lrRightJustify;
+};
+
+HOST_ENUM(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed)
+
+class TCheckBox : public TWinControl {
+  HOST_CLASS(TCheckBox, TWinControl)
+  explicit TCheckBox(TComponent* owner);
+
+  // A click goes from unchecked to grayed (when AllowGrayed) to checked and back to
+  // unchecked; every change of state raises OnClick.
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState value);
+  bool Checked() const { return state_ == cbChecked; }
+  void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+  bool AllowGrayed() const { return allowGrayed_; }
+  void SetAllowGrayed(bool value);
+  TLeftRight Alignment() const { return alignment_; }
+  void SetAlignment(TLeftRight value);
+  void Toggle();
+  void PaintControl(TCanvas& canvas) override;
+
+ protected:
+  void MouseDown(TMouseButton button, TShiftState shift, Integer x, Integer y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, Integer x, Integer y) override;
+  void KeyUp(Word& key, TShiftState shift) override;
+  void WMGetDlgCode(TWMGetDlgCode& message) override;
+  void CMDialogChar(TWMKey& message) override;
+
+ private:
+  TCheckBoxState state_ = cbUnchecked;
+  bool allowGrayed_ = false;
+  TLeftRight alignment_ = lrRightJustify;
+};
+
+// The caption of a radio button or check box beside its box at x, with its accelerator,
+// greyed when disabled, and the focus rectangle a pixel clear of the text.
+void PaintButtonCaption(TCanvas& canvas, const TControl& control, Integer x, bool focused);
+
+// A one-line edit box: caret, selection by mouse and Shift with the keys, words with
+// Ctrl, the clipboard, and horizontal scrolling of text longer than the box.
+class TEdit : public TWinControl {
+  HOST_CLASS(TEdit, TWinControl)
+  explicit TEdit(TComponent* owner);
+  ~TEdit() override;
+
+  // Characters the text may hold; 0 for no limit. Typing and pasting stop there.
+  Integer MaxLength() const { return editor_.MaxLength; }
+  void SetMaxLength(Integer value) { editor_.MaxLength = std::max<Integer>(value, 0); }
+  bool ReadOnly() const { return editor_.ReadOnly; }
+  void SetReadOnly(bool value) { editor_.ReadOnly = value; }
+  // The character shown for each character of the text ('' for the text itself).
+  std::string PasswordChar() const;
+  void SetPasswordChar(const std::string& value);
+  // Entering the box with the keyboard selects all its text.
+  bool AutoSelect() const { return autoSelect_; }
+  void SetAutoSelect(bool value) { autoSelect_ = value; }
+
+  // Selection in bytes of the UTF-8 text.
+  Integer SelStart() const { return static_cast<Integer>(editor_.SelStart()); }
+  Integer SelLength() const { return static_cast<Integer>(editor_.SelLength()); }
+  void SetSelStart(Integer value);
+  void SetSelLength(Integer value);
+  std::string SelText() const { return editor_.SelText(Text()); }
+  void SetSelText(const std::string& value);
+  void SelectAll();
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool Modified() const { return modified_; }
+  void SetModified(bool value) { modified_ = value; }
+  const TLineEditor& Editor() const { return editor_; }
+  // The area the text is drawn in.
+  TRect TextArea() const;
+
+  TNotifyEvent OnChange;
+  void PaintControl(TCanvas& canvas) override;
+
+ protected:
+  virtual void Change();
+  void MouseDown(TMouseButton button, TShiftState shift, Integer x, Integer y) override;
+  void MouseMove(TShiftState shift, Integer x, Integer y) override;
+  void KeyDown(Word& key, TShiftState shift) override;
+  void KeyPress(char32_t& key) override;
+  void WMGetDlgCode(TWMGetDlgCode& message) override;
+  void WMSetFocus(TWMSetFocus& message) override;
+  void WMKillFocus(TWMKillFocus& message) override;
+  void CMTextChanged(TMessage& message) override;
+  void BoundsChanged(bool sizeChanged) override;
+
+ private:
+  // Applies what a key did: the new text, a repaint of what changed, the caret.
+  void Edited(TLineEditor::TResult result, const std::string& text, size_t oldStart, size_t oldLength);
+  void UpdateCaret();
+  TLineEditor editor_;
+  bool autoSelect_ = true;
+  bool modified_ = false;
 };
 
 class TGroupBox : public TCustomControl {
@@ -157,6 +257,11 @@ class TComboBox : public TWinControl {
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value);
 
+  // The selection of the field's text (csDropDown), in bytes of the UTF-8 text.
+  Integer SelStart() const { return static_cast<Integer>(editor_.SelStart()); }
+  Integer SelLength() const { return static_cast<Integer>(editor_.SelLength()); }
+  std::string SelText() const { return editor_.SelText(Text()); }
+
   bool DroppedDown() const { return list_ != nullptr; }
   void SetDroppedDown(bool value);
   TComboListBox* DropList() const { return list_; }
@@ -175,13 +280,22 @@ class TComboBox : public TWinControl {
   void KeyDown(Word& key, TShiftState shift) override;
   void KeyPress(char32_t& key) override;
   void WMGetDlgCode(TWMGetDlgCode& message) override;
+  void WMSetFocus(TWMSetFocus& message) override;
   void WMKillFocus(TWMKillFocus& message) override;
+  void MouseMove(TShiftState shift, Integer x, Integer y) override;
+  void CMTextChanged(TMessage& message) override;
   void Dispatch(TMessage& message) override;
   void Loaded() override;
 
  private:
   friend class TComboListBox;
   void SyncText();
+  // The field where csDropDown edits its text.
+  TRect TextArea() const;
+  bool Editing() const { return style_ == csDropDown || style_ == csSimple; }
+  void Edited(TLineEditor::TResult result, const std::string& text, size_t oldStart, size_t oldLength);
+  void UpdateCaret();
+  TLineEditor editor_;
   std::unique_ptr<TStringList> items_;
   TComboBoxStyle style_ = csDropDown;
   Integer itemIndex_ = -1;
@@ -199,9 +313,13 @@ class TComboListBox : public TCustomControl {
   void SetHighlight(Integer index);
   Integer TopIndex() const { return top_; }
   Integer ItemAt(Integer y) const;
+  Integer Rows() const;
+  void SetTopIndex(Integer value);
+  TScrollBar* ScrollBar() const { return scrollBar_; }
 
  protected:
   void Paint() override;
+  bool DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos) override;
   void MouseMove(TShiftState shift, Integer x, Integer y) override;
   void MouseUp(TMouseButton button, TShiftState shift, Integer x, Integer y) override;
 
@@ -209,6 +327,10 @@ class TComboListBox : public TCustomControl {
   TComboBox* combo_;
   Integer highlight_ = -1;
   Integer top_ = 0;
+  TScrollBar* scrollBar_ = nullptr;  // when the items are more than the rows
 };
 
 }  // namespace host
+
+#include "host/stdctrls/ListBox.h"
+#include "host/stdctrls/Memo.h"

@@ -1,5 +1,7 @@
 #include "host/streaming/Parser.h"
 
+#include "host/core/Utf8.h"
+
 #include <cctype>
 
 namespace host {
@@ -31,24 +33,6 @@ EFormReadError::EFormReadError(int line, int column, const std::string& detail, 
       line_(line), column_(column), detail_(detail), context_(context) {}
 
 bool TToken::IsIdent(std::string_view word) const { return Kind == TTokenKind::Ident && SameText(Text, word); }
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 TParser::TParser(std::string_view text) : text_(text) {
   // A UTF-8 byte order mark is not part of the form.

@@ -90,7 +90,4 @@ class TParser {
   TToken token_;
 };
 
-// Appends the UTF-8 encoding of a code point.
-void AppendUtf8(std::string& out, std::uint32_t codePoint);
-
 }  // namespace host

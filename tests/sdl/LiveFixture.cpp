@@ -34,6 +34,7 @@ TPixels LiveTest::HeadlessPicture(const std::vector<TStep>& steps) {
 
 sdl::TSdlBackend& LiveTest::StartLive() {
   auto b = std::make_unique<sdl::TSdlBackend>();
+  b->SetCaretBlinkTime(0);  // the caret stays on, so that screenshots match the headless pictures
   live_ = b.get();
   Application->SetBackend(std::move(b));
   return *live_;
