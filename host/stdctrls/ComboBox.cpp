@@ -354,10 +354,8 @@ TComboListBox::TComboListBox(TComboBox* combo, TWinControl* host) : TCustomContr
   SetParent(host);
   if (combo->Items()->Count() > rows) {
     scrollBar_ = MakeInnerScrollBar(this, [this](Integer position) { SetTopIndex(position); });
-    scrollBar_->SetBounds(width_ - 1 - 16, 1, 16, h - 2);
-    scrollBar_->SetParams(0, 0, combo->Items()->Count() - 1);
-    scrollBar_->SetPageSize(rows);
-    scrollBar_->SetLargeChange(rows);
+    scrollBar_->SetBounds(width_ - 1 - TScrollBar::kInnerWidth, 1, TScrollBar::kInnerWidth, h - 2);
+    scrollBar_->SetRows(0, combo->Items()->Count(), rows);
   }
 }
 

@@ -3,7 +3,6 @@
 
 #include "host/core/ClassBuilder.h"
 #include "host/streaming/Filer.h"
-#include "host/stdctrls/GridScrollBar.h"
 #include "host/stdctrls/Grids.h"
 #include "host/core/Lists.h"
 
@@ -296,7 +295,7 @@ void TCustomGrid::UpdateScrollBar() {
     used += rowHeights_[static_cast<size_t>(maxTop--)] + line;
   maxTop = std::clamp<Integer>(maxTop + 1, fixedRows_, RowCount() - 1);
   const bool wanted = (scrollBars_ == ssVertical || scrollBars_ == ssBoth) && maxTop > fixedRows_ &&
-                      height_ - 2 * b >= 2 * TGridScrollBar::kWidth && width_ - 2 * b > TGridScrollBar::kWidth;
+                      height_ - 2 * b >= 2 * TScrollBar::kInnerWidth && width_ - 2 * b > TScrollBar::kInnerWidth;
   if (!wanted) {
     if (vertBar_) {
       delete vertBar_;
@@ -307,14 +306,14 @@ void TCustomGrid::UpdateScrollBar() {
     return;
   }
   if (!vertBar_) {
-    vertBar_ = new TGridScrollBar();
-    vertBar_->OnScroll = [this](Integer position) { SetTopRow(fixedRows_ + position); };
-    vertBar_->SetParent(this);
+    vertBar_ = MakeInnerScrollBar(this, [this](Integer position) { SetTopRow(fixedRows_ + position); });
     PlaceEditor();
     Invalidate();
   }
-  vertBar_->SetBounds(width_ - b - TGridScrollBar::kWidth, b, TGridScrollBar::kWidth, height_ - 2 * b);
-  vertBar_->SetParams(topRow_ - fixedRows_, maxTop - fixedRows_, std::max<Integer>(VisibleRowCount(), 1));
+  vertBar_->SetBounds(width_ - b - TScrollBar::kInnerWidth, b, TScrollBar::kInnerWidth, height_ - 2 * b);
+  // Top rows fixedRows_ to maxTop, the rows below the fixed ones seen a page at a time.
+  const Integer page = std::max<Integer>(VisibleRowCount(), 1);
+  vertBar_->SetRows(topRow_ - fixedRows_, maxTop - fixedRows_ + page, page);
 }
 
 void TCustomGrid::MoveColumn(Integer fromIndex, Integer toIndex) {

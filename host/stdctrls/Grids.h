@@ -34,7 +34,6 @@ using TSetEditEvent = TEvent<void(TObject*, Integer, Integer, const std::string&
 using TMovedEvent = TEvent<void(TObject*, Integer, Integer)>;
 
 class TCustomGrid;
-class TGridScrollBar;
 
 // The editor that opens over the focused cell; every change goes to the grid at once.
 class TInplaceEdit : public TCustomControl {
@@ -122,7 +121,7 @@ class TCustomGrid : public TCustomControl {
   void MoveRow(Integer fromIndex, Integer toIndex);
   void InvalidateCell(Integer col, Integer row);
   // The vertical scroll bar while the rows do not fit, else nullptr.
-  TGridScrollBar* VertScrollBar() const { return vertBar_; }
+  TScrollBar* VertScrollBar() const { return vertBar_; }
 
   void DefineProperties(TFiler& filer) override;
 
@@ -184,7 +183,7 @@ class TCustomGrid : public TCustomControl {
   Integer leftCol_ = 1;
   Integer topRow_ = 1;
   TInplaceEdit* editor_ = nullptr;
-  TGridScrollBar* vertBar_ = nullptr;
+  TScrollBar* vertBar_ = nullptr;
 };
 
 class TDrawGrid : public TCustomGrid {

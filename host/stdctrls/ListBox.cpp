@@ -31,7 +31,7 @@ HOST_PUBLISHED(TListBox) {
 }
 
 namespace {
-constexpr Integer kBarWidth = 16;
+constexpr Integer kBarWidth = TScrollBar::kInnerWidth;
 }
 
 TListBox::TListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TStringList>()) {
@@ -79,10 +79,7 @@ void TListBox::UpdateScrollBar() {
     Invalidate();
   }
   top_ = std::clamp<Integer>(top_, 0, std::max<Integer>(count - rows, 0));
-  bar_->SetPageSize(0);
-  bar_->SetParams(top_, 0, std::max<Integer>(count - 1, 0));
-  bar_->SetPageSize(rows);
-  bar_->SetLargeChange(rows);
+  bar_->SetRows(top_, count, rows);
 }
 
 void TListBox::SetTopIndex(Integer value) {

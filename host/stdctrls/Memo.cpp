@@ -34,7 +34,7 @@ HOST_PUBLISHED(TMemo) {
 }
 
 namespace {
-constexpr Integer kBarWidth = 16;
+constexpr Integer kBarWidth = TScrollBar::kInnerWidth;
 constexpr Integer kMargin = 2;  // between the field's edge and the text
 }
 
@@ -189,10 +189,7 @@ void TMemo::UpdateScrollBar() {
   const Integer rows = RowCount(), visible = VisibleRows();
   top_ = std::clamp<Integer>(top_, 0, std::max<Integer>(rows - visible, 0));
   bar_->SetEnabled(rows > visible);
-  bar_->SetPageSize(0);
-  bar_->SetParams(top_, 0, std::max<Integer>(rows - 1, 0));
-  bar_->SetPageSize(visible);
-  bar_->SetLargeChange(visible);
+  bar_->SetRows(top_, rows, visible);
 }
 
 void TMemo::SetTopRow(Integer value) {

@@ -69,6 +69,14 @@ void TScrollBar::SetParams(Integer position, Integer min, Integer max) {
   if (!reading) Change();
 }
 
+void TScrollBar::SetRows(Integer top, Integer count, Integer rows) {
+  rows = std::max<Integer>(rows, 1);
+  if (pageSize_ != rows || largeChange_ != rows) Invalidate();
+  pageSize_ = rows;
+  largeChange_ = rows;
+  SetParams(top, 0, std::max<Integer>(count - 1, 0));
+}
+
 void TScrollBar::Change() {
   if (OnChange) OnChange(this);
 }

@@ -36,6 +36,12 @@ class TScrollBar : public TWinControl {
   // Sets all three at once, keeping Position within the range; OnChange when it moved.
   void SetParams(Integer position, Integer min, Integer max);
   Integer MaxPosition() const;
+  // A bar over `count` rows of which `rows` are in view, the first of them `top`: one
+  // call, so the position is never clamped against a range that is half set.
+  void SetRows(Integer top, Integer count, Integer rows);
+
+  // The width of a vertical bar beside a list, memo or grid.
+  static constexpr Integer kInnerWidth = 16;
 
   // The arrows, the track between them and the thumb, in client coordinates.
   TRect ArrowRect(bool first) const;

@@ -7,14 +7,14 @@
 #include <functional>
 
 #include "host/controls/Controls.h"
-#include "host/stdctrls/GridScrollBar.h"
+#include "host/stdctrls/ScrollBar.h"
 
 namespace designer {
 
 struct TRowView {
   host::Integer Top = 0;         // the first row shown
   host::Integer RowHeight = 16;
-  host::TGridScrollBar* Bar = nullptr;  // a child of the control, while the rows do not fit
+  host::TScrollBar* Bar = nullptr;  // a child of the control, while the rows do not fit
 
   // Whole rows that fit in the area (at least one).
   host::Integer Fit(const host::TRect& area) const { return std::max<host::Integer>(area.Height() / RowHeight, 1); }
@@ -39,7 +39,7 @@ struct TRowView {
     row = std::clamp<host::Integer>(row, 0, std::max<host::Integer>(count - fit, 0));
     if (row == Top) return false;
     Top = row;
-    if (Bar) Bar->SetParams(Top, Bar->Range(), Bar->PageSize());
+    if (Bar) Bar->SetPosition(Top);
     return true;
   }
 
@@ -54,7 +54,7 @@ struct TRowView {
   // the bar came or went, so the area changed width.
   bool UpdateBar(host::TWinControl* owner, const host::TRect& strip, host::Integer count, host::Integer fit,
                  std::function<void(host::Integer)> scrolled) {
-    const bool wanted = count > fit && strip.Height() >= 2 * host::TGridScrollBar::kWidth;
+    const bool wanted = count > fit && strip.Height() >= 2 * host::TScrollBar::kInnerWidth;
     const bool had = Bar != nullptr;
     if (!wanted) {
       delete Bar;
@@ -63,13 +63,11 @@ struct TRowView {
       return had;
     }
     if (!Bar) {
-      Bar = new host::TGridScrollBar();
-      Bar->OnScroll = std::move(scrolled);
-      Bar->SetParent(owner);
+      Bar = host::MakeInnerScrollBar(owner, std::move(scrolled));
     }
     Bar->SetBoundsRect(strip);
     Top = std::clamp<host::Integer>(Top, 0, count - fit);
-    Bar->SetParams(Top, count - fit, fit);
+    Bar->SetRows(Top, count, fit);
     return !had;
   }
 };

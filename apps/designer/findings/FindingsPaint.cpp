@@ -63,7 +63,7 @@ void TRouteFindingsPanel::ScrollInView(Integer index) { SetTopRow(view_.TopShowi
 
 void TRouteFindingsPanel::UpdateScrollBar() {
   if (ComponentState().Contains(csDestroying)) return;
-  const TRect strip = Rect(width_ - kBorder - TGridScrollBar::kWidth, kBorder, width_ - kBorder, height_ - kBorder);
+  const TRect strip = Rect(width_ - kBorder - TScrollBar::kInnerWidth, kBorder, width_ - kBorder, height_ - kBorder);
   const TRect list = Rect(0, strip.Top + view_.RowHeight + 2, 0, strip.Bottom);
   if (view_.UpdateBar(this, strip, Count(), view_.Fit(list), [this](Integer position) { SetTopRow(position); }))
     Invalidate();

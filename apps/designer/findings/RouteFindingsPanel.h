@@ -45,7 +45,7 @@ class TRouteFindingsPanel : public host::TCustomControl {
   host::Integer TopRow() const { return view_.Top; }
   void SetTopRow(host::Integer row);
   host::Integer VisibleRowCount() const;
-  host::TGridScrollBar* ScrollBar() const { return view_.Bar; }
+  host::TScrollBar* ScrollBar() const { return view_.Bar; }
 
   // Geometry, in the control's coordinates.
   host::Integer RowHeight() const { return view_.RowHeight; }

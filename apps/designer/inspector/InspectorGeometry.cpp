@@ -118,7 +118,7 @@ void TObjectInspector::ScrollInView(Integer index) { SetTopRow(view_.TopShowing(
 
 void TObjectInspector::UpdateScrollBar() {
   if (ComponentState().Contains(csDestroying)) return;
-  const TRect strip = Rect(width_ - kBorder - TGridScrollBar::kWidth, kTabHeight + kBorder, width_ - kBorder, height_ - kBorder);
+  const TRect strip = Rect(width_ - kBorder - TScrollBar::kInnerWidth, kTabHeight + kBorder, width_ - kBorder, height_ - kBorder);
   if (view_.UpdateBar(this, strip, RowCount(), view_.Fit(strip), [this](Integer position) { SetTopRow(position); })) {
     SetSplitter(splitter_);
     Invalidate();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ObjectInspector.h"
+#include "host/core/Utf8.h"
 #include "host/forms/Forms.h"
 #include "host/streaming/Parser.h"
 

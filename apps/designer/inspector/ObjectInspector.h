@@ -73,7 +73,7 @@ class TObjectInspector : public host::TCustomControl {
   host::Integer TopRow() const { return view_.Top; }
   void SetTopRow(host::Integer row);
   host::Integer VisibleRowCount() const;
-  host::TGridScrollBar* ScrollBar() const { return view_.Bar; }
+  host::TScrollBar* ScrollBar() const { return view_.Bar; }
 
   // Where the name column ends; the user drags it.
   host::Integer Splitter() const { return splitter_; }

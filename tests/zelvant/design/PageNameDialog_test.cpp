@@ -4,7 +4,6 @@
 
 #include "DialogDriver.h"
 #include "FillDialogs.h"
-#include "host/stdctrls/GridScrollBar.h"
 
 using namespace host;
 using namespace zelvant;
@@ -148,7 +147,7 @@ TEST_F(PageNames, ManyPagesScrollAndTheLastOneCanBeReached) {
   Picture(d, shot);
   SavePicture(shot, "design-pagenames-scrolled");
   // The bar takes the strip left of the grid's right border.
-  const TGridScrollBar& bar = *d.PageList->VertScrollBar();
+  const TScrollBar& bar = *d.PageList->VertScrollBar();
   EXPECT_EQ(bar.BoundsRect(), Rect(301 - 2 - 16, 2, 301 - 2, 315 - 2));
 }
 

@@ -98,7 +98,7 @@ TEST_F(FindingsFixture, ManyFindingsScroll) {
   panel->SetWizard(wizard);
   ASSERT_EQ(panel->Count(), 13);
   ASSERT_NE(panel->ScrollBar(), nullptr);
-  EXPECT_EQ(panel->ScrollBar()->Range(), panel->Count() - panel->VisibleRowCount());
+  EXPECT_EQ(panel->ScrollBar()->MaxPosition(), panel->Count() - panel->VisibleRowCount());
   EXPECT_EQ(panel->HeaderRect().Right, panel->ScrollBar()->Left());
   panel->SetFocus();
   panel->SetItemIndex(0);

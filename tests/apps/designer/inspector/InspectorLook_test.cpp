@@ -115,9 +115,9 @@ TEST_F(InspectorFixture, RowsBeyondTheHeightScroll) {
   Select({label});
   EXPECT_EQ(inspector->ScrollBar(), nullptr);
   Select({wizard});
-  TGridScrollBar* bar = inspector->ScrollBar();
+  TScrollBar* bar = inspector->ScrollBar();
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->Range(), inspector->RowCount() - inspector->VisibleRowCount());
+  EXPECT_EQ(bar->MaxPosition(), inspector->RowCount() - inspector->VisibleRowCount());
   EXPECT_EQ(inspector->RowsArea().Right, bar->Left());
   // Moving down past the last row shown scrolls it in.
   for (Integer i = 0; i < inspector->VisibleRowCount(); ++i) Press(VK_DOWN);
@@ -127,12 +127,12 @@ TEST_F(InspectorFixture, RowsBeyondTheHeightScroll) {
   Press(VK_NEXT);
   Press(VK_NEXT);
   EXPECT_EQ(inspector->ItemIndex(), inspector->RowCount() - 1);
-  EXPECT_EQ(inspector->TopRow(), bar->Range());
+  EXPECT_EQ(inspector->TopRow(), bar->MaxPosition());
   // The bar's arrow scrolls the rows.
   const TPoint o = bar->WindowOrigin();
   Application->Headless()->Click(Point(o.X + 5, o.Y + 5));
   Application->ProcessMessages();
-  EXPECT_EQ(inspector->TopRow(), bar->Range() - 1);
+  EXPECT_EQ(inspector->TopRow(), bar->MaxPosition() - 1);
   EXPECT_TRUE(inspector->RowRect(inspector->TopRow() - 1).IsEmpty());
   // A taller inspector needs no bar.
   inspector->SetHeight(2000);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "host/forms/Backend.h"
-#include "host/stdctrls/GridScrollBar.h"
 #include "host/stdctrls/Grids.h"
 
 using namespace host;
@@ -42,10 +41,10 @@ TEST_F(ScrollingGrid, TheBarComesAndGoesWithTheRows) {
   grid->SetColWidths(1, 100);
   EXPECT_EQ(grid->VisibleColCount(), 1);
   grid->SetRowCount(20);
-  TGridScrollBar* bar = grid->VertScrollBar();
+  TScrollBar* bar = grid->VertScrollBar();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->BoundsRect(), Rect(200 - 2 - 16, 2, 200 - 2, 106 - 2));
-  EXPECT_EQ(bar->Range(), 14);  // top rows 1 to 15, five rows below the fixed one
+  EXPECT_EQ(bar->MaxPosition(), 14);  // top rows 1 to 15, five rows below the fixed one
   // Cells stop at the bar: a column reaching under it is not fully visible.
   grid->SetColWidths(1, 170);
   EXPECT_TRUE(grid->CellRect(1, 1).Left < bar->Left());
@@ -58,7 +57,7 @@ TEST_F(ScrollingGrid, TheBarComesAndGoesWithTheRows) {
 
 TEST_F(ScrollingGrid, ArrowsStepTrackPagesThumbDrags) {
   grid->SetRowCount(20);
-  TGridScrollBar* bar = grid->VertScrollBar();
+  TScrollBar* bar = grid->VertScrollBar();
   ClickBar(8, bar->Height() - 8);  // the down arrow
   EXPECT_EQ(grid->TopRow(), 2);
   ClickBar(8, 4);  // the up arrow
