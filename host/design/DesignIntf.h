@@ -83,12 +83,14 @@ class TOrdinalProperty : public TPropertyEditor {
   bool AllEqual() override;
 };
 
-// Decimal text; a value outside the property's range or not a number raises.
+// Decimal text; a value outside the property's range or not a number raises. A property
+// with symbolic values (colours) shows them by name and lists them.
 class TIntegerProperty : public TOrdinalProperty {
  public:
   using TOrdinalProperty::TOrdinalProperty;
-  TPropertyAttributes GetAttributes() override { return TPropertyAttributes{paMultiSelect, paRevertable}; }
+  TPropertyAttributes GetAttributes() override;
   std::string GetValue() override;
+  void GetValues(const std::function<void(const std::string&)>& proc) override;
   void SetValue(const std::string& value) override;
 };
 

@@ -75,6 +75,16 @@ bool TOrdinalProperty::AllEqual() {
   return true;
 }
 
+TPropertyAttributes TIntegerProperty::GetAttributes() {
+  if (PropInfo()->Idents) return TPropertyAttributes{paMultiSelect, paValueList, paRevertable};
+  return TPropertyAttributes{paMultiSelect, paRevertable};
+}
+
+void TIntegerProperty::GetValues(const std::function<void(const std::string&)>& proc) {
+  if (const TIdentMap* idents = PropInfo()->Idents)
+    for (const TIdentMapEntry& e : *idents) proc(e.Name);
+}
+
 std::string TIntegerProperty::GetValue() {
   if (const TIdentMap* idents = PropInfo()->Idents)
     for (const TIdentMapEntry& e : *idents)

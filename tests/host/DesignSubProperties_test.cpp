@@ -104,6 +104,18 @@ TEST_F(Listing, AFontExpandsIntoItsPropertiesAndItsStyleIntoTrueFalseRows) {
   EXPECT_EQ(button->Font()->Style(), TFontStyles{fsUnderline});
 }
 
+TEST_F(Listing, ColoursAreListedByName) {
+  auto color = GetPropertyEditor(&designer, {label}, "Color");
+  EXPECT_TRUE(color->GetAttributes().Contains(paValueList));
+  std::vector<std::string> names;
+  color->GetValues([&](const std::string& v) { names.push_back(v); });
+  EXPECT_NE(std::find(names.begin(), names.end(), "clBtnFace"), names.end());
+  color->SetValue("clRed");
+  EXPECT_EQ(label->Color(), clRed);
+  EXPECT_EQ(color->GetValue(), "clRed");
+  EXPECT_FALSE(GetPropertyEditor(&designer, {label}, "Left")->GetAttributes().Contains(paValueList));
+}
+
 TEST_F(Listing, ARegisteredEditorServesTheParts) {
   class TShout : public TStringProperty {
    public:

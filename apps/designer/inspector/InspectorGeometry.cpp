@@ -92,11 +92,28 @@ TRect TObjectInspector::DropListRect() const {
   return Rect(ValueLeft(), y, area.Right, y + h);
 }
 
-Integer TObjectInspector::DropItemAt(TPoint p) const {
+TRect TObjectInspector::DropItemsArea() const {
   const TRect r = DropListRect();
-  if (!r.Contains(p) || p.Y < r.Top + 1) return -1;
-  const Integer i = dropTop_ + (p.Y - r.Top - 1) / view_.RowHeight;
-  return i < static_cast<Integer>(dropItems_.size()) ? i : -1;
+  if (r.IsEmpty()) return r;
+  return Rect(r.Left + 1, r.Top + 1, r.Right - 1 - (dropView_.Bar ? dropView_.Bar->Width() : 0), r.Bottom - 1);
+}
+
+Integer TObjectInspector::DropItemAt(TPoint p) const {
+  const TRect area = DropItemsArea();
+  if (!area.Contains(p)) return -1;
+  return dropView_.RowAt(area, p.Y, static_cast<Integer>(dropItems_.size()));
+}
+
+void TObjectInspector::SetDropTop(Integer item) {
+  if (dropView_.SetTop(item, static_cast<Integer>(dropItems_.size()), DropFit())) InvalidateRect(DropListRect());
+}
+
+void TObjectInspector::UpdateDropBar() {
+  const TRect r = DropListRect();
+  const TRect strip = dropped_ ? Rect(r.Right - 1 - TGridScrollBar::kWidth, r.Top + 1, r.Right - 1, r.Bottom - 1) : TRect{};
+  dropView_.RowHeight = view_.RowHeight;
+  const Integer count = dropped_ ? static_cast<Integer>(dropItems_.size()) : 0;
+  dropView_.UpdateBar(this, strip, count, dropView_.Fit(strip), [this](Integer item) { SetDropTop(item); });
 }
 
 void TObjectInspector::SetSplitter(Integer x) {

@@ -129,13 +129,11 @@ void TObjectInspector::KeyDown(Word& key, TShiftState shift) {
   key = 0;
   if (dropped_) {
     const Integer count = static_cast<Integer>(dropItems_.size());
-    const Integer shown = std::max<Integer>((DropListRect().Height() - 2) / view_.RowHeight, 1);
     switch (k) {
       case VK_UP:
       case VK_DOWN:
         dropHighlight_ = std::clamp<Integer>(dropHighlight_ + (k == VK_UP ? -1 : 1), 0, count - 1);
-        if (dropHighlight_ < dropTop_) dropTop_ = dropHighlight_;
-        if (dropHighlight_ >= dropTop_ + shown) dropTop_ = dropHighlight_ - shown + 1;
+        SetDropTop(dropView_.TopShowing(dropHighlight_, DropFit()));
         InvalidateRect(DropListRect());
         return;
       case VK_RETURN: ChooseDropItem(dropHighlight_); return;

@@ -159,9 +159,11 @@ void TObjectInspector::PaintDropList(TCanvas& c) {
   c.FrameRect(r);
   c.Brush().SetColor(clWindow);
   c.FillRect(Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1));
-  for (Integer i = dropTop_, y = r.Top + 1; i < static_cast<Integer>(dropItems_.size()) && y < r.Bottom - 1;
-       ++i, y += view_.RowHeight) {
-    const TRect item = Rect(r.Left + 1, y, r.Right - 1, std::min(y + view_.RowHeight, r.Bottom - 1));
+  const TRect area = DropItemsArea();
+  const Integer count = static_cast<Integer>(dropItems_.size());
+  for (Integer i = dropView_.Top; i < count; ++i) {
+    const TRect item = dropView_.RowRect(area, i, count);
+    if (item.IsEmpty()) break;
     const bool lit = i == dropHighlight_;
     c.Brush().SetColor(lit ? clHighlight : clWindow);
     c.FillRect(item);

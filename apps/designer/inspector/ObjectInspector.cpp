@@ -218,13 +218,13 @@ void TObjectInspector::SetDroppedDown(bool value) {
     }
   }
   dropHighlight_ = -1;
-  dropTop_ = 0;
+  dropView_.Top = 0;
+  UpdateDropBar();
   if (dropped_) {
     const auto it = std::find_if(dropItems_.begin(), dropItems_.end(),
                                  [&](const std::string& v) { return SameText(v, editText_); });
     if (it != dropItems_.end()) dropHighlight_ = static_cast<Integer>(it - dropItems_.begin());
-    const Integer shown = std::max<Integer>(DropListRect().Height() - 2, 0) / view_.RowHeight;
-    if (dropHighlight_ >= shown) dropTop_ = dropHighlight_ - shown + 1;
+    SetDropTop(dropView_.TopShowing(dropHighlight_, DropFit()));
     InvalidateRect(DropListRect());
   } else {
     InvalidateRect(old);

@@ -84,6 +84,9 @@ class TObjectInspector : public host::TCustomControl {
   void SetDroppedDown(bool value);
   const std::vector<std::string>& DropItems() const { return dropItems_; }
   host::Integer DropHighlight() const { return dropHighlight_; }
+  // The list's first item shown, and its scroll bar while the items do not fit.
+  host::Integer DropTopItem() const { return dropView_.Top; }
+  host::TGridScrollBar* DropScrollBar() const { return dropView_.Bar; }
 
   // Geometry, in the control's coordinates.
   host::Integer RowHeight() const { return view_.RowHeight; }
@@ -139,6 +142,11 @@ class TObjectInspector : public host::TCustomControl {
   void PaintDropList(host::TCanvas& c);
   host::Integer RowAt(host::Integer y) const;
   host::Integer DropItemAt(host::TPoint p) const;
+  // The items' part of the list, beside its scroll bar.
+  host::TRect DropItemsArea() const;
+  host::Integer DropFit() const { return dropView_.Fit(DropItemsArea()); }
+  void SetDropTop(host::Integer item);
+  void UpdateDropBar();
   host::Integer ValueLeft() const { return splitter_ + 1; }
   host::Integer RowsRight() const;
 
@@ -159,7 +167,7 @@ class TObjectInspector : public host::TCustomControl {
   bool dropped_ = false;
   std::vector<std::string> dropItems_;
   host::Integer dropHighlight_ = -1;
-  host::Integer dropTop_ = 0;
+  TRowView dropView_;
   TRowView view_;
 };
 

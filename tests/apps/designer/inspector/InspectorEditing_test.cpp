@@ -2,6 +2,8 @@
 // Enter, the value list, rejected values, Escape, leaving a row, the dialog button.
 #include "InspectorFixture.h"
 
+#include "host/forms/Backend.h"
+
 using namespace host;
 
 namespace inspector_test {
@@ -114,6 +116,38 @@ TEST_F(InspectorFixture, AnEnumerationFromItsValueList) {
   inspector->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   inspector->Perform(WM_LBUTTONUP, 0, at);
   EXPECT_EQ(wizard->Style(), zelvant::asTabbed);
+}
+
+TEST_F(InspectorFixture, ALongValueListScrolls) {
+  Select({label});
+  ClickRow("Color");
+  EXPECT_EQ(inspector->EditText(), "clBtnFace");
+  ClickAt(Center(inspector->ButtonRect()));
+  ASSERT_TRUE(inspector->DroppedDown());
+  const Integer count = static_cast<Integer>(inspector->DropItems().size());
+  ASSERT_GT(count, 8);
+  TGridScrollBar* bar = inspector->DropScrollBar();
+  ASSERT_NE(bar, nullptr);
+  const TRect list = inspector->DropListRect();
+  EXPECT_EQ(bar->BoundsRect(), Rect(list.Right - 1 - TGridScrollBar::kWidth, list.Top + 1, list.Right - 1, list.Bottom - 1));
+  // The value shown is in view and lit.
+  const Integer lit = inspector->DropHighlight();
+  EXPECT_EQ(inspector->DropItems()[static_cast<size_t>(lit)], "clBtnFace");
+  EXPECT_GE(lit, inspector->DropTopItem());
+  EXPECT_LT(lit, inspector->DropTopItem() + 8);
+  // The bar's top arrow scrolls the items; a click takes the one under the mouse.
+  const Integer top = inspector->DropTopItem();
+  ASSERT_GT(top, 0);
+  const TPoint o = bar->WindowOrigin();
+  Application->Headless()->Click(Point(o.X + 5, o.Y + 5));
+  Application->ProcessMessages();
+  EXPECT_EQ(inspector->DropTopItem(), top - 1);
+  ASSERT_TRUE(inspector->DroppedDown());
+  const std::string first = inspector->DropItems()[static_cast<size_t>(top - 1)];
+  ClickAt(Point(list.Left + 10, list.Top + 1 + inspector->RowHeight() / 2));
+  EXPECT_FALSE(inspector->DroppedDown());
+  EXPECT_EQ(inspector->DropScrollBar(), nullptr);
+  EXPECT_EQ(Value("Color"), first);
 }
 
 TEST_F(InspectorFixture, TheDialogButtonRunsTheEditor) {
