@@ -119,6 +119,12 @@ void TRouteFindingsPanel::KeyDown(Word& key, TShiftState shift) {
   key = 0;
 }
 
+bool TRouteFindingsPanel::DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos) {
+  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+  SetTopRow(view_.Top - wheelDelta / WHEEL_DELTA * 3);
+  return true;
+}
+
 void TRouteFindingsPanel::WMGetDlgCode(TWMGetDlgCode& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTALLKEYS; }
 
 void TRouteFindingsPanel::WMSetFocus(TWMSetFocus& m) {

@@ -59,6 +59,7 @@ class TRouteFindingsPanel : public host::TCustomControl {
   void Paint() override;
   void MouseDown(host::TMouseButton button, host::TShiftState shift, host::Integer x, host::Integer y) override;
   void KeyDown(host::Word& key, host::TShiftState shift) override;
+  bool DoMouseWheel(host::TShiftState shift, host::Integer wheelDelta, host::TPoint mousePos) override;
   void WMGetDlgCode(host::TWMGetDlgCode& message) override;
   void WMSetFocus(host::TWMSetFocus& message) override;
   void WMKillFocus(host::TWMKillFocus& message) override;

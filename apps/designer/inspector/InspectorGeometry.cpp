@@ -110,7 +110,7 @@ void TObjectInspector::SetDropTop(Integer item) {
 
 void TObjectInspector::UpdateDropBar() {
   const TRect r = DropListRect();
-  const TRect strip = dropped_ ? Rect(r.Right - 1 - TGridScrollBar::kWidth, r.Top + 1, r.Right - 1, r.Bottom - 1) : TRect{};
+  const TRect strip = dropped_ ? Rect(r.Right - 1 - TScrollBar::kInnerWidth, r.Top + 1, r.Right - 1, r.Bottom - 1) : TRect{};
   dropView_.RowHeight = view_.RowHeight;
   const Integer count = dropped_ ? static_cast<Integer>(dropItems_.size()) : 0;
   dropView_.UpdateBar(this, strip, count, dropView_.Fit(strip), [this](Integer item) { SetDropTop(item); });

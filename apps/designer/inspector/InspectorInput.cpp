@@ -98,6 +98,14 @@ void TObjectInspector::MouseUp(TMouseButton button, TShiftState shift, Integer x
   TCustomControl::MouseUp(button, shift, x, y);
 }
 
+bool TObjectInspector::DoMouseWheel(TShiftState shift, Integer wheelDelta, TPoint mousePos) {
+  if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+  const Integer rows = -wheelDelta / WHEEL_DELTA * 3;
+  if (dropped_ && DropListRect().Contains(mousePos)) SetDropTop(dropView_.Top + rows);
+  else SetTopRow(view_.Top + rows);
+  return true;
+}
+
 void TObjectInspector::DblClick() {
   TCustomControl::DblClick();
   const Integer index = RowAt(lastDown_.Y);

@@ -86,7 +86,7 @@ class TObjectInspector : public host::TCustomControl {
   host::Integer DropHighlight() const { return dropHighlight_; }
   // The list's first item shown, and its scroll bar while the items do not fit.
   host::Integer DropTopItem() const { return dropView_.Top; }
-  host::TGridScrollBar* DropScrollBar() const { return dropView_.Bar; }
+  host::TScrollBar* DropScrollBar() const { return dropView_.Bar; }
 
   // Geometry, in the control's coordinates.
   host::Integer RowHeight() const { return view_.RowHeight; }
@@ -110,6 +110,8 @@ class TObjectInspector : public host::TCustomControl {
   void MouseMove(host::TShiftState shift, host::Integer x, host::Integer y) override;
   void MouseUp(host::TMouseButton button, host::TShiftState shift, host::Integer x, host::Integer y) override;
   void DblClick() override;
+  // Three rows a notch; over the value list, its items.
+  bool DoMouseWheel(host::TShiftState shift, host::Integer wheelDelta, host::TPoint mousePos) override;
   void KeyDown(host::Word& key, host::TShiftState shift) override;
   void KeyPress(char32_t& key) override;
   void WMGetDlgCode(host::TWMGetDlgCode& message) override;

@@ -109,6 +109,10 @@ TEST_F(FindingsFixture, ManyFindingsScroll) {
   EXPECT_EQ(panel->ItemIndex(), 12);
   EXPECT_FALSE(panel->RowRect(12).IsEmpty());
   EXPECT_TRUE(chosen.empty());  // moving chooses nothing
+  const TPoint o = panel->WindowOrigin();
+  Application->Headless()->Wheel(Point(o.X + 100, o.Y + 60), 1);
+  Application->ProcessMessages();
+  EXPECT_EQ(panel->TopRow(), panel->ScrollBar()->MaxPosition() - 3);
 }
 
 TEST_F(FindingsFixture, ColumnsMarksAndTheCurrentRowInPixels) {

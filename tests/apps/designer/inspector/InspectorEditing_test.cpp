@@ -126,10 +126,10 @@ TEST_F(InspectorFixture, ALongValueListScrolls) {
   ASSERT_TRUE(inspector->DroppedDown());
   const Integer count = static_cast<Integer>(inspector->DropItems().size());
   ASSERT_GT(count, 8);
-  TGridScrollBar* bar = inspector->DropScrollBar();
+  TScrollBar* bar = inspector->DropScrollBar();
   ASSERT_NE(bar, nullptr);
   const TRect list = inspector->DropListRect();
-  EXPECT_EQ(bar->BoundsRect(), Rect(list.Right - 1 - TGridScrollBar::kWidth, list.Top + 1, list.Right - 1, list.Bottom - 1));
+  EXPECT_EQ(bar->BoundsRect(), Rect(list.Right - 1 - TScrollBar::kInnerWidth, list.Top + 1, list.Right - 1, list.Bottom - 1));
   // The value shown is in view and lit.
   const Integer lit = inspector->DropHighlight();
   EXPECT_EQ(inspector->DropItems()[static_cast<size_t>(lit)], "clBtnFace");
@@ -143,7 +143,15 @@ TEST_F(InspectorFixture, ALongValueListScrolls) {
   Application->ProcessMessages();
   EXPECT_EQ(inspector->DropTopItem(), top - 1);
   ASSERT_TRUE(inspector->DroppedDown());
-  const std::string first = inspector->DropItems()[static_cast<size_t>(top - 1)];
+  const TPoint w = inspector->WindowOrigin();
+  Application->Headless()->Wheel(Point(w.X + list.Left + 10, w.Y + list.Top + 10), 1);
+  Application->ProcessMessages();
+  EXPECT_EQ(inspector->DropTopItem(), std::max<Integer>(top - 4, 0));
+  EXPECT_TRUE(inspector->DroppedDown());
+  Application->Headless()->Wheel(Point(w.X + list.Left + 10, w.Y + list.Top + 10), -1);
+  Application->ProcessMessages();
+  EXPECT_EQ(inspector->DropTopItem(), std::max<Integer>(top - 4, 0) + 3);
+  const std::string first = inspector->DropItems()[static_cast<size_t>(inspector->DropTopItem())];
   ClickAt(Point(list.Left + 10, list.Top + 1 + inspector->RowHeight() / 2));
   EXPECT_FALSE(inspector->DroppedDown());
   EXPECT_EQ(inspector->DropScrollBar(), nullptr);

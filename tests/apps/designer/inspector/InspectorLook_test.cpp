@@ -134,6 +134,16 @@ TEST_F(InspectorFixture, RowsBeyondTheHeightScroll) {
   Application->ProcessMessages();
   EXPECT_EQ(inspector->TopRow(), bar->MaxPosition() - 1);
   EXPECT_TRUE(inspector->RowRect(inspector->TopRow() - 1).IsEmpty());
+  // The wheel scrolls three rows a notch, over a value list its items.
+  inspector->SetTopRow(0);
+  const TPoint w = inspector->WindowOrigin();
+  Application->Headless()->Wheel(Point(w.X + 50, w.Y + 100), -2);
+  Application->ProcessMessages();
+  EXPECT_EQ(inspector->TopRow(), 6);
+  EXPECT_EQ(bar->Position(), 6);
+  Application->Headless()->Wheel(Point(w.X + 50, w.Y + 100), 1);
+  Application->ProcessMessages();
+  EXPECT_EQ(inspector->TopRow(), 3);
   // A taller inspector needs no bar.
   inspector->SetHeight(2000);
   EXPECT_EQ(inspector->ScrollBar(), nullptr);
