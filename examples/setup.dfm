@@ -501,7 +501,7 @@ object SetupForm: TSetupForm
         object TypeTitle: TLabel
           Left = 20
           Top = 10
-          Width = 72
+          Width = 71
           Height = 13
           Caption = 'Setup Type'
           Font.Name = 'MS Sans Serif'

@@ -7,12 +7,13 @@ set -euo pipefail
 mode=${1:-test}
 
 # Building the libraries and programs, and the demo in a window (SDL2).
-main_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev libpng-dev
+main_packages=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig-dev libharfbuzz-dev libpng-dev
                fonts-dejavu-core libsdl2-dev)
-# The tests (GoogleTest; the live window tests under Xvfb), the benchmarks, the fuzz
-# targets with clang's sanitizer runtimes, the API reference (Doxygen) and the route graph's
-# picture (Graphviz).
-test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth doxygen graphviz)
+# The tests (GoogleTest; the live window tests under Xvfb; a CJK font for text drawn by
+# font fallback), the benchmarks, the fuzz targets with clang's sanitizer runtimes, the API
+# reference (Doxygen) and the route graph's picture (Graphviz).
+test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev libx11-dev xvfb xauth doxygen graphviz
+               fonts-wqy-microhei)
 
 packages=("${main_packages[@]}")
 case "$mode" in

@@ -1,4 +1,6 @@
 // Captions with '&' accelerator prefixes.
+#include <algorithm>
+
 #include "host/graphics/FontEngine.h"
 #include "host/graphics/Raster.h"
 #include "host/core/Utf8.h"
@@ -53,13 +55,26 @@ void DrawAccelText(TCanvas& canvas, Integer x, Integer y, const std::string& cap
   if (c.Accel == std::string::npos) return;
   size_t end = c.Accel;
   NextCodePoint(c.Shown, end);
-  const raster::i64 left = x + raster::i64{canvas.TextWidth(c.Shown.substr(0, c.Accel))};
-  const raster::i64 width = canvas.TextWidth(c.Shown.substr(c.Accel, end - c.Accel));
+  // The underline spans the glyphs that show the character, where the laid-out caption
+  // put them (kerning may have moved them from where its first part alone would end).
+  raster::i64 left = 0, right = 0;
+  bool found = false;
+  fontengine::FaceFor(canvas.Font()).ForEachPiece(
+      c.Shown, [&](const fontengine::TTextLayout& layout, raster::i64 start, size_t byte) {
+        for (const fontengine::TPlacedGlyph& g : layout.Glyphs) {
+          const size_t at = byte + g.Offset;
+          if (at < c.Accel || at >= end) continue;
+          const raster::i64 l = start + g.Pen, r = l + g.Advance;
+          left = found ? std::min(left, l) : l;
+          right = found ? std::max(right, r) : r;
+          found = true;
+        }
+      });
+  if (!found) return;
   const TTextMetrics m = canvas.TextMetrics();
   const raster::TRaster r(canvas);
-  const raster::TBox line = r.ToBitmap(left, raster::i64{y} + m.Ascent + m.UnderlinePosition, left + width,
-                                       raster::i64{y} + m.Ascent + m.UnderlinePosition + m.UnderlineThickness);
-  r.Fill(line, ColorToPixel(canvas.Font().Color()));
+  const raster::i64 top = raster::i64{y} + m.Ascent + m.UnderlinePosition;
+  r.Fill(r.ToBitmap(x + left, top, x + right, top + m.UnderlineThickness), ColorToPixel(canvas.Font().Color()));
 }
 
 }  // namespace host

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "host/core/Utf8.h"
 #include "host/graphics/FontEngine.h"
 
 namespace host::fontengine {
@@ -129,7 +130,24 @@ class TBuiltinFace final : public TFace {
   }
 
  protected:
-  std::unique_ptr<TGlyph> Render(char32_t cp) const override {
+  // One glyph per character; characters beyond ASCII show as '?'.
+  void Shape(std::string_view text, TTextLayout& out) const override {
+    Integer pen = 0;
+    for (size_t pos = 0; pos < text.size();) {
+      const auto offset = static_cast<std::uint32_t>(pos);
+      char32_t cp = NextCodePoint(text, pos);
+      if (cp < 32 || cp > 126) {
+        out.HasMissing = true;
+        cp = U'?';
+      }
+      const TGlyph& g = Glyph(cp);
+      out.Glyphs.push_back({&g, pen, g.Advance, 0, 0, offset});
+      pen += g.Advance;
+    }
+    out.Advance = pen;
+  }
+
+  std::unique_ptr<TGlyph> Render(std::uint32_t cp) const override {
     if (cp < 32 || cp > 126) cp = U'?';
     const auto& rows = kGlyphs[cp - 32];
     auto g = std::make_unique<TGlyph>();

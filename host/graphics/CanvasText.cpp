@@ -3,7 +3,6 @@
 
 #include "host/graphics/FontEngine.h"
 #include "host/graphics/Raster.h"
-#include "host/core/Utf8.h"
 
 namespace host {
 
@@ -13,11 +12,7 @@ using raster::TRaster;
 
 namespace {
 
-i64 Measure(const fontengine::TFace& face, std::string_view text) {
-  i64 width = 0;
-  for (size_t pos = 0; pos < text.size();) width += face.Glyph(NextCodePoint(text, pos)).Advance;
-  return width;
-}
+i64 Measure(const fontengine::TFace& face, std::string_view text) { return face.ForEachPiece(text, {}); }
 
 Integer ClampInt(i64 v) { return static_cast<Integer>(std::min<i64>(v, std::numeric_limits<Integer>::max())); }
 
@@ -29,7 +24,8 @@ void BlitGlyph(const TRaster& r, const fontengine::TGlyph& g, i64 x, i64 y, std:
   }
 }
 
-// Draws the text with its cell's top-left at bitmap (x, y); returns the advance.
+// Draws the text with its cell's top-left at bitmap (x, y) as the face lays it out (the
+// layout TextWidth measures); returns the advance.
 i64 DrawRun(const TRaster& r, const TFont& font, i64 x, i64 y, std::string_view text) {
   const fontengine::TFace& face = fontengine::FaceFor(font);
   const TTextMetrics& m = face.Metrics();
@@ -38,23 +34,24 @@ i64 DrawRun(const TRaster& r, const TFont& font, i64 x, i64 y, std::string_view 
   // Glyphs may overhang their advance a little; far beyond the clip nothing shows.
   const i64 slack = 2 * i64{face.PixelSize()} + 2;
   const bool visibleRows = y + m.Height + slack > r.Clip().T && y - slack < r.Clip().B;
-  i64 pen = x;
-  for (size_t pos = 0; pos < text.size();) {
-    const fontengine::TGlyph& g = face.Glyph(NextCodePoint(text, pos));
-    if (visibleRows && pen + g.Advance + slack > r.Clip().L && pen - slack < r.Clip().R)
-      BlitGlyph(r, g, pen + g.Left, baseline - g.Top, pixel);
-    pen += g.Advance;
-  }
+  const i64 width = face.ForEachPiece(text, [&](const fontengine::TTextLayout& layout, i64 start, size_t) {
+    if (!visibleRows) return;
+    for (const fontengine::TPlacedGlyph& p : layout.Glyphs) {
+      const i64 pen = x + start + p.Pen;
+      if (pen + p.Advance + slack > r.Clip().L && pen - slack < r.Clip().R)
+        BlitGlyph(r, *p.Glyph, pen + p.DX + p.Glyph->Left, baseline - p.DY - p.Glyph->Top, pixel);
+    }
+  });
   const TFontStyles style = font.Style();
   if (style.Contains(fsUnderline)) {
     const i64 top = baseline + m.UnderlinePosition;
-    r.Fill(TBox{x, top, pen, top + m.UnderlineThickness}, pixel);
+    r.Fill(TBox{x, top, x + width, top + m.UnderlineThickness}, pixel);
   }
   if (style.Contains(fsStrikeOut)) {
     const i64 top = baseline - (m.Ascent * 3 + 5) / 10;
-    r.Fill(TBox{x, top, pen, top + m.UnderlineThickness}, pixel);
+    r.Fill(TBox{x, top, x + width, top + m.UnderlineThickness}, pixel);
   }
-  return pen - x;
+  return width;
 }
 
 }  // namespace

@@ -227,7 +227,10 @@ class TCanvas : public TPersistent {
   void TextOut(Integer x, Integer y, const std::string& text);
   // As TextOut, clipped to r (the brush fills r first unless bsClear).
   void TextRect(const TRect& r, Integer x, Integer y, const std::string& text);
-  // Text is UTF-8; a byte that does not start a valid sequence counts as '?'.
+  // Text is UTF-8; a byte that does not start a valid sequence counts as '?'. Characters
+  // the font lacks are drawn from another installed font that has them, and pairs of
+  // letters are kerned, so a text can be narrower than its parts measured apart. The
+  // width is always the advance TextOut draws.
   Integer TextWidth(const std::string& text);
   Integer TextHeight(const std::string& text);
   TTextMetrics TextMetrics();
