@@ -2,7 +2,7 @@ object GalleryForm: TForm
   Left = 200
   Top = 120
   Width = 568
-  Height = 420
+  Height = 548
   BorderStyle = bsDialog
   Caption = 'Zelvant control gallery'
   Position = poScreenCenter
@@ -150,35 +150,364 @@ object GalleryForm: TForm
   end
   object StringGrid1: TStringGrid
     Left = 12
-    Top = 210
+    Top = 330
     Width = 270
     Height = 120
     ColCount = 3
     DefaultRowHeight = 18
-    RowCount = 5
+    RowCount = 12
     Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goEditing]
     TabOrder = 6
     ColWidths = (
       40
-      64
-      150)
+      104
+      90)
+    Cells = (
+      0
+      0
+      'Page'
+      1
+      0
+      'Name'
+      2
+      0
+      'Shown when'
+      0
+      1
+      '1'
+      1
+      1
+      'Welcome'
+      2
+      1
+      'always'
+      0
+      2
+      '2'
+      1
+      2
+      'Licence'
+      2
+      2
+      'always'
+      0
+      3
+      '3'
+      1
+      3
+      'Name and Folder'
+      2
+      3
+      'always'
+      0
+      4
+      '4'
+      1
+      4
+      'Setup Type'
+      2
+      4
+      'always'
+      0
+      5
+      '5'
+      1
+      5
+      'Options'
+      2
+      5
+      'Custom only'
+      0
+      6
+      '6'
+      1
+      6
+      'Ready to Install'
+      2
+      6
+      'always'
+      0
+      7
+      '7'
+      1
+      7
+      'Not Completed'
+      2
+      7
+      'declined'
+      0
+      8
+      '8'
+      1
+      8
+      'Dialog'
+      2
+      8
+      'Change'
+      0
+      9
+      '9'
+      1
+      9
+      'Summary'
+      2
+      9
+      'always'
+      0
+      10
+      '10'
+      1
+      10
+      'Details'
+      2
+      10
+      'always'
+      0
+      11
+      '11'
+      1
+      11
+      'Finish'
+      2
+      11
+      'always')
   end
-  object DrawGrid1: TDrawGrid
+  object StringGrid2: TStringGrid
     Left = 292
-    Top = 210
+    Top = 330
     Width = 256
     Height = 120
     ColCount = 4
-    DefaultColWidth = 60
+    DefaultColWidth = 56
     DefaultRowHeight = 18
     FixedCols = 0
-    RowCount = 5
+    RowCount = 12
     Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect]
     TabOrder = 7
+    Cells = (
+      0
+      0
+      'Row'
+      1
+      0
+      'Number'
+      2
+      0
+      'Goto'
+      3
+      0
+      'Rule'
+      0
+      1
+      '1'
+      1
+      1
+      '1'
+      2
+      1
+      '-3'
+      3
+      1
+      'Next'
+      0
+      2
+      '2'
+      1
+      2
+      '2'
+      2
+      2
+      '-3'
+      3
+      2
+      'Next'
+      0
+      3
+      '3'
+      1
+      3
+      '3'
+      2
+      3
+      '-3'
+      3
+      3
+      'Next'
+      0
+      4
+      '4'
+      1
+      4
+      '4'
+      2
+      4
+      '-1'
+      3
+      4
+      'Ask'
+      0
+      5
+      '5'
+      1
+      5
+      '5'
+      2
+      5
+      '-3'
+      3
+      5
+      'Next'
+      0
+      6
+      '6'
+      1
+      6
+      '6'
+      2
+      6
+      '-2'
+      3
+      6
+      'Finish'
+      0
+      7
+      '7'
+      1
+      7
+      '7'
+      2
+      7
+      '-2'
+      3
+      7
+      'Finish'
+      0
+      8
+      '8'
+      1
+      8
+      '8'
+      2
+      8
+      '0'
+      3
+      8
+      'Dialog'
+      0
+      9
+      '9'
+      1
+      9
+      '9'
+      2
+      9
+      '3'
+      3
+      9
+      'Go to 3'
+      0
+      10
+      '10'
+      1
+      10
+      '10'
+      2
+      10
+      '-2'
+      3
+      10
+      'Finish'
+      0
+      11
+      '11'
+      1
+      11
+      '11'
+      2
+      11
+      '-2'
+      3
+      11
+      'Finish')
+  end
+  object Edit1: TEdit
+    Left = 12
+    Top = 206
+    Width = 160
+    Height = 21
+    TabOrder = 9
+    Text = 'An edit box: type here'
+  end
+  object PasswordEdit: TEdit
+    Left = 12
+    Top = 232
+    Width = 160
+    Height = 21
+    PasswordChar = '*'
+    TabOrder = 10
+    Text = 'secret'
+  end
+  object CheckBox1: TCheckBox
+    Left = 12
+    Top = 260
+    Width = 160
+    Height = 17
+    Caption = 'C&heck box'
+    Checked = True
+    TabOrder = 11
+  end
+  object CheckBox2: TCheckBox
+    Left = 12
+    Top = 280
+    Width = 160
+    Height = 17
+    AllowGrayed = True
+    Caption = '&Grayed check box'
+    State = cbGrayed
+    TabOrder = 12
+  end
+  object ListBox1: TListBox
+    Left = 184
+    Top = 206
+    Width = 156
+    Height = 91
+    ItemIndex = 1
+    Items.Strings = (
+      'Welcome'
+      'Licence Agreement'
+      'Name and Folder'
+      'Setup Type'
+      'Options'
+      'Ready to Install'
+      'Setup Not Completed'
+      'Setup Options')
+    TabOrder = 13
+  end
+  object Memo1: TMemo
+    Left = 352
+    Top = 206
+    Width = 196
+    Height = 91
+    Lines.Strings = (
+      'A memo wraps its lines at its width and scrolls when they do not fit: this one holds more than it shows.'
+      ''
+      'Read-only or not, as the form says.')
+    ScrollBars = ssVertical
+    TabOrder = 14
+  end
+  object ScrollBar1: TScrollBar
+    Left = 12
+    Top = 306
+    Width = 536
+    Height = 16
+    LargeChange = 20
+    PageSize = 20
+    Position = 30
+    TabOrder = 15
   end
   object OKButton: TButton
     Left = 248
-    Top = 352
+    Top = 472
     Width = 90
     Height = 25
     Caption = 'OK'
@@ -188,7 +517,7 @@ object GalleryForm: TForm
   end
   object CancelButton: TButton
     Left = 348
-    Top = 352
+    Top = 472
     Width = 90
     Height = 25
     Cancel = True
@@ -198,7 +527,7 @@ object GalleryForm: TForm
   end
   object FinishButton: TBitBtn
     Left = 448
-    Top = 352
+    Top = 472
     Width = 100
     Height = 25
     Caption = '&Finish'
@@ -211,7 +540,7 @@ object GalleryForm: TForm
   end
   object DisabledButton: TButton
     Left = 12
-    Top = 352
+    Top = 472
     Width = 90
     Height = 25
     Caption = '&Disabled'

@@ -2,7 +2,7 @@ object OptionsForm: TForm
   Left = 0
   Top = 0
   Width = 330
-  Height = 185
+  Height = 230
   BorderStyle = bsNone
   Caption = 'Options'
   Font.Name = 'MS Sans Serif'
@@ -76,5 +76,23 @@ object OptionsForm: TForm
       Caption = '&Only me'
       TabOrder = 1
     end
+  end
+  object DesktopIconCheck: TCheckBox
+    Left = 0
+    Top = 188
+    Width = 320
+    Height = 17
+    Caption = 'Create a &desktop icon'
+    TabOrder = 3
+  end
+  object ExamplesCheck: TCheckBox
+    Left = 0
+    Top = 210
+    Width = 320
+    Height = 17
+    Caption = 'Install the &examples'
+    Checked = True
+    State = cbChecked
+    TabOrder = 4
   end
 end

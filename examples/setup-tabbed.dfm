@@ -333,7 +333,7 @@ object SetupForm: TSetupForm
         Left = 20000
         Top = 36
         Width = 330
-        Height = 185
+        Height = 230
         TabOrder = 0
         Visible = False
         ParentInDialog = Zelvant1
@@ -394,7 +394,7 @@ object SetupForm: TSetupForm
           Caption = 'Summary'
           object SummaryTypeCaption: TLabel
             Left = 12
-            Top = 14
+            Top = 12
             Width = 120
             Height = 13
             Caption = 'Setup type:'
@@ -402,15 +402,50 @@ object SetupForm: TSetupForm
           end
           object SummaryType: TLabel
             Left = 136
-            Top = 14
+            Top = 12
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'Typical installation'
+            ShowAccelChar = False
+          end
+          object SummaryNameCaption: TLabel
+            Left = 12
+            Top = 32
+            Width = 120
+            Height = 13
+            Caption = 'Your name:'
             WordWrap = True
+          end
+          object SummaryName: TLabel
+            Left = 136
+            Top = 32
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = '(not given)'
+            ShowAccelChar = False
+          end
+          object SummaryDestinationCaption: TLabel
+            Left = 12
+            Top = 52
+            Width = 120
+            Height = 13
+            Caption = 'Destination folder:'
+            WordWrap = True
+          end
+          object SummaryDestination: TLabel
+            Left = 136
+            Top = 52
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = '/opt/zelvant-demo (proposed)'
+            ShowAccelChar = False
           end
           object SummaryFolderCaption: TLabel
             Left = 12
-            Top = 36
+            Top = 72
             Width = 120
             Height = 13
             Caption = 'Start menu folder:'
@@ -418,15 +453,16 @@ object SetupForm: TSetupForm
           end
           object SummaryFolder: TLabel
             Left = 136
-            Top = 36
+            Top = 72
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'Zelvant Demo (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
           object SummaryLanguageCaption: TLabel
             Left = 12
-            Top = 58
+            Top = 92
             Width = 120
             Height = 13
             Caption = 'Language:'
@@ -434,15 +470,16 @@ object SetupForm: TSetupForm
           end
           object SummaryLanguage: TLabel
             Left = 136
-            Top = 58
+            Top = 92
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'English (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
           object SummaryUsersCaption: TLabel
             Left = 12
-            Top = 80
+            Top = 112
             Width = 120
             Height = 13
             Caption = 'Installed for:'
@@ -450,11 +487,12 @@ object SetupForm: TSetupForm
           end
           object SummaryUsers: TLabel
             Left = 136
-            Top = 80
+            Top = 112
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'All users (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
         end
         object DetailsSheet: TTabSheet
@@ -463,20 +501,37 @@ object SetupForm: TSetupForm
           Width = 412
           Height = 143
           Caption = 'Details'
+          object SummaryTasksCaption: TLabel
+            Left = 12
+            Top = 12
+            Width = 120
+            Height = 13
+            Caption = 'Additional tasks:'
+            WordWrap = True
+          end
+          object SummaryTasks: TLabel
+            Left = 136
+            Top = 12
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = 'Examples (proposed)'
+            ShowAccelChar = False
+          end
           object DetailsNames: TLabel
             Left = 12
-            Top = 14
+            Top = 32
             Width = 140
-            Height = 52
-            Caption = 'Destination folder:'#10'Program files:'#10'Examples and pictures:'#10'Disk space needed:'
+            Height = 39
+            Caption = 'Program files:'#10'Examples and pictures:'#10'Disk space needed:'
             WordWrap = True
           end
           object DetailsValues: TLabel
-            Left = 156
-            Top = 14
+            Left = 136
+            Top = 32
             Width = 240
-            Height = 52
-            Caption = '/opt/zelvant-demo'#10'2.4 MB'#10'0.9 MB'#10'3.3 MB'
+            Height = 39
+            Caption = '2.4 MB'#10'0.9 MB'#10'3.3 MB'
             WordWrap = True
           end
         end

@@ -14,7 +14,7 @@ object SetupForm: TSetupForm
     Top = 0
     Width = 500
     Height = 380
-    NumPages = 6
+    NumPages = 7
     OnPageChange = WizardPageChange
     OnAskPageChange = WizardAskPageChange
     CaptionDialog = 'Setup Options - Zelvant Demo'
@@ -27,6 +27,7 @@ object SetupForm: TSetupForm
       'Setup Options'
       'Welcome'
       'Licence Agreement'
+      'Name and Folder'
       'Setup Type'
       'Options'
       'Ready to Install'
@@ -159,10 +160,10 @@ object SetupForm: TSetupForm
     BtnBack.NumGlyphs = 2
     BtnBack.Enabled = False
     BtnBack.Show = True
-    WayList.NumPages = 6
+    WayList.NumPages = 7
     WayList.Data = {
-      01000000FDFFFFFF02000000FDFFFFFF03000000FFFFFFFF04000000FDFFFFFF
-      05000000FEFFFFFF06000000FEFFFFFF}
+      01000000FDFFFFFF02000000FDFFFFFF03000000FDFFFFFF04000000FFFFFFFF
+      05000000FDFFFFFF06000000FEFFFFFF07000000FEFFFFFF}
     WayListEnabled = True
     StartPage = 1
     ShowPageNames = False
@@ -185,20 +186,20 @@ object SetupForm: TSetupForm
     TabOrder = 0
     HistoryNumPages = 0
     FormSize = {
-      95010000FA0100005901000054020000}
+      95010000FA0100007701000054020000}
     object WelcomeBox: TABox
       Left = 0
       Top = 0
       Width = 500
       Height = 345
-      TabOrder = 6
+      TabOrder = 7
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000010000000000000000000000
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000000000000000000}
+        0000000000000000000000000000000000000000000000000000000000000000}
       Align = alClient
       AAlign = alClient
       object WelcomeImage: TAImage
@@ -263,11 +264,11 @@ object SetupForm: TSetupForm
           824A4D0000000049454E44AE426082}
         ParentInDialog = Zelvant1
         ParentInWizard = WelcomeBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           0000000000000000000000000000000000000000010000000000000000000000
           0000000000000000000000000000000000000000000000000000000000000000
-          0000000000000000000000000000000000000000}
+          0000000000000000000000000000000000000000000000000000000000000000}
         AAlign = alLeft
       end
       object WelcomePanel: TPanel
@@ -306,15 +307,15 @@ object SetupForm: TSetupForm
       Top = 0
       Width = 50
       Height = 50
-      TabOrder = 5
+      TabOrder = 6
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000000000000000000000000000
         0100000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000000000000000000}
+        0000000000000000000000000000000000000000000000000000000000000000}
       AAlign = alClient
       object LicenceIntro: TLabel
         Left = 40
@@ -382,22 +383,30 @@ object SetupForm: TSetupForm
         BevelOuter = bvLowered
         TabOrder = 2
       end
-      object LicencePanel: TPanel
+      object LicenceMemo: TMemo
         Left = 40
         Top = 106
         Width = 420
         Height = 150
-        BevelOuter = bvLowered
-        Color = clWhite
+        Lines.Strings = (
+          'ZELVANT DEMO LICENCE AGREEMENT'
+          ''
+          '1. You may install and use this demonstration program on any number of computers.'
+          ''
+          '2. The program comes without any warranty. It shows how a setup wizard is built with the Zelvant components, and it installs nothing.'
+          ''
+          '3. You may copy the program and pass it on, together with this agreement.'
+          ''
+          '4. You may change the program and pass on what you changed, as long as you say that you changed it and keep this agreement with it.'
+          ''
+          '5. The names and pictures in the program are examples. They stand for no real product, person or company.'
+          ''
+          '6. If a part of this agreement cannot hold where you live, the other parts still do.'
+          ''
+          '7. By clicking "I accept the agreement" you say that you have read this agreement to its end.')
+        ReadOnly = True
+        ScrollBars = ssVertical
         TabOrder = 3
-        object LicenceText: TLabel
-          Left = 8
-          Top = 6
-          Width = 404
-          Height = 130
-          Caption = 'ZELVANT DEMO LICENCE AGREEMENT'#10#10'1. You may install and use this demonstration program on any number of computers.'#10#10'2. The program comes without any warranty. It shows how a setup wizard is built with the Zelvant components, and it installs nothing.'#10#10'3. You may copy the program and pass it on, together with this agreement.'
-          WordWrap = True
-        end
       end
       object LicenceChoice: TABox
         Left = 20000
@@ -408,11 +417,11 @@ object SetupForm: TSetupForm
         Visible = False
         ParentInDialog = Zelvant1
         ParentInWizard = LicenceBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           000000000000000000000000000000000000000000000000280000000A010000
           0100000000000000000000000000000000000000000000000000000000000000
-          0000000000000000000000000000000000000000}
+          0000000000000000000000000000000000000000000000000000000000000000}
         AAlign = alNone
         object AcceptRadio: TAJumpRadioBtn
           Left = 20000
@@ -425,11 +434,11 @@ object SetupForm: TSetupForm
           Visible = False
           ParentInDialog = Zelvant1
           ParentInWizard = LicenceChoice
-          ShowContainer.NumApos = 7
+          ShowContainer.NumApos = 8
           ShowContainer.Data = {
             0000000000000000000000000000000000000000000000000000000002000000
             0100000000000000000000000000000000000000000000000000000000000000
-            0000000000000000000000000000000000000000}
+            0000000000000000000000000000000000000000000000000000000000000000}
           AAlign = alNone
           JumpPage = 3
           JumpMode = jmAbsolut
@@ -447,15 +456,131 @@ object SetupForm: TSetupForm
           Visible = False
           ParentInDialog = Zelvant1
           ParentInWizard = LicenceChoice
-          ShowContainer.NumApos = 7
+          ShowContainer.NumApos = 8
           ShowContainer.Data = {
             0000000000000000000000000000000000000000000000000000000018000000
             0100000000000000000000000000000000000000000000000000000000000000
-            0000000000000000000000000000000000000000}
+            0000000000000000000000000000000000000000000000000000000000000000}
           AAlign = alNone
-          JumpPage = 6
+          JumpPage = 7
           JumpMode = jmAbsolut
         end
+      end
+    end
+    object NameFolderBox: TABox
+      Left = 20000
+      Top = 0
+      Width = 50
+      Height = 50
+      TabOrder = 5
+      Visible = False
+      ParentInDialog = Zelvant1
+      ParentInWizard = Zelvant1
+      ShowContainer.NumApos = 8
+      ShowContainer.Data = {
+        0000000000000000000000000000000000000000000000000000000000000000
+        0000000000000000000000000100000000000000000000000000000000000000
+        0000000000000000000000000000000000000000000000000000000000000000}
+      AAlign = alClient
+      object UserNameLabel: TLabel
+        Left = 40
+        Top = 72
+        Width = 420
+        Height = 13
+        Caption = 'Your &name:'
+        FocusControl = UserNameEdit
+        WordWrap = True
+      end
+      object DestinationLabel: TLabel
+        Left = 40
+        Top = 126
+        Width = 420
+        Height = 13
+        Caption = '&Destination folder:'
+        FocusControl = DestinationEdit
+        WordWrap = True
+      end
+      object DestinationNote: TLabel
+        Left = 40
+        Top = 176
+        Width = 420
+        Height = 26
+        Caption = 'Setup installs the program''s files into this folder, and makes the folder if it is not there.'
+        WordWrap = True
+      end
+      object NameFolderHeader: TPanel
+        Left = 0
+        Top = 2
+        Width = 50
+        Height = 58
+        Align = alTop
+        BevelOuter = bvNone
+        Color = clWhite
+        TabOrder = 0
+        object NameFolderTitle: TLabel
+          Left = 20
+          Top = 10
+          Width = 109
+          Height = 13
+          Caption = 'Name and Folder'
+          Font.Name = 'MS Sans Serif'
+          Font.Style = [fsBold]
+          ParentFont = False
+        end
+        object NameFolderSubtitle: TLabel
+          Left = 36
+          Top = 28
+          Width = 390
+          Height = 13
+          Caption = 'Who uses Zelvant Demo, and where should it go?'
+          WordWrap = True
+        end
+        object NameFolderIcon: TImage
+          Left = 444
+          Top = 5
+          Width = 48
+          Height = 48
+          Picture.Data = {
+            89504E470D0A1A0A0000000D4948445200000030000000300802000000D8606E
+            D0000000017352474200AECE1CE900000164494441545885ED99319282301486
+            5F1CCE919A23A4D866ADB6E01016569C806EF512A9B6E010165B38AE850547A0
+            E62258A04C7C0A794F127D33CB571948E09BE49790A0DAB605492CDE2D809985
+            7CA877DD7828BB090054D5E9B53260CCC7D0297143264E28710B233D19044A36
+            125466E5C9147B86CE7143A985854CB14FCD17A5655DFD326CC888CBD02CE443
+            9C100E35444B2B11713D340BF91027F420D44F429819DCB952A99B57B1FEF528
+            9C1080D6A95B6C9A7AB73BB847F23CEF7F5B6BB36CD937514A754E52864CEBB4
+            EB3329427075122404005AA7B284206CA8BD586BBD75E20A65D992DB24A2107A
+            0A1011972171427743465B1BC4E34668CA9ADA9DA79AA666B575D3162BD4F47D
+            3034CB8ACC50EC15348B84BBC7887A78ACE6E7D65BA7FDFBC6422C9B8EB2FC41
+            4756AB35E56614446688CBC3FE08C5A0103D2B8357089E21DE5ED1DD5FF51F64
+            68CAF3E9E91157A1BE754CCFDCE53AF3C7170FE284CED0A353FE0C9A45FF0000
+            000049454E44AE426082}
+        end
+      end
+      object NameFolderHeaderLine: TPanel
+        Left = 0
+        Top = 0
+        Width = 50
+        Height = 2
+        Align = alTop
+        BevelOuter = bvLowered
+        TabOrder = 1
+      end
+      object UserNameEdit: TEdit
+        Left = 40
+        Top = 90
+        Width = 260
+        Height = 21
+        MaxLength = 80
+        TabOrder = 2
+      end
+      object DestinationEdit: TEdit
+        Left = 40
+        Top = 144
+        Width = 420
+        Height = 21
+        TabOrder = 3
+        Text = '/opt/zelvant-demo'
       end
     end
     object TypeBox: TABox
@@ -467,11 +592,11 @@ object SetupForm: TSetupForm
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000100000000000000000000000000000000000000
-        0000000000000000000000000000000000000000}
+        0000000000000000000000000000000000000000000000000100000000000000
+        0000000000000000000000000000000000000000000000000000000000000000}
       AAlign = alClient
       object TypeIntro: TLabel
         Left = 40
@@ -558,11 +683,11 @@ object SetupForm: TSetupForm
         Visible = False
         ParentInDialog = DialogBox
         ParentInWizard = TypeBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           100000004A000000010000000000000000000000000000000000000000000000
-          00000000280000005E0000000100000000000000000000000000000000000000
-          0000000000000000000000000000000000000000}
+          00000000000000000000000000000000280000005E0000000100000000000000
+          0000000000000000000000000000000000000000000000000000000000000000}
         AAlign = alNone
         object TypicalNote: TLabel
           Left = 30
@@ -609,11 +734,11 @@ object SetupForm: TSetupForm
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000000000000000000000000000100000000000000
-        0000000000000000000000000000000000000000}
+        0000000000000000000000000000000000000000000000000000000000000000
+        0000000001000000000000000000000000000000000000000000000000000000}
       AAlign = alClient
       object OptionsIntro: TLabel
         Left = 40
@@ -685,16 +810,16 @@ object SetupForm: TSetupForm
         Left = 20000
         Top = 94
         Width = 330
-        Height = 185
+        Height = 230
         TabOrder = 0
         Visible = False
         ParentInDialog = DialogBox
         ParentInWizard = OptionsBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           F60000004A000000010000000000000000000000000000000000000000000000
-          00000000000000000000000000000000280000005E0000000100000000000000
-          0000000000000000000000000000000000000000}
+          0000000000000000000000000000000000000000000000000000000028000000
+          5E00000001000000000000000000000000000000000000000000000000000000}
         AAlign = alNone
         FormCreate = fcOnDemand
         OnGetForm = GetOptionsForm
@@ -709,11 +834,11 @@ object SetupForm: TSetupForm
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000000000000000000000000000
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000001000000000000000000000000000000}
+        0000000000000000000000000000000001000000000000000000000000000000}
       AAlign = alClient
       object ReadyIntro: TLabel
         Left = 40
@@ -793,11 +918,11 @@ object SetupForm: TSetupForm
         Visible = False
         ParentInDialog = Zelvant1
         ParentInWizard = ReadyBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           0000000000000000000000000000000000000000000000000000000000000000
-          0000000000000000000000000000000000000000000000000000000028000000
-          6A00000001000000000000000000000000000000}
+          0000000000000000000000000000000000000000000000000000000000000000
+          0000000000000000280000006A00000001000000000000000000000000000000}
         AAlign = alNone
         object SummarySheet: TTabSheet
           Left = 4
@@ -807,7 +932,7 @@ object SetupForm: TSetupForm
           Caption = 'Summary'
           object SummaryTypeCaption: TLabel
             Left = 12
-            Top = 14
+            Top = 12
             Width = 120
             Height = 13
             Caption = 'Setup type:'
@@ -815,15 +940,50 @@ object SetupForm: TSetupForm
           end
           object SummaryType: TLabel
             Left = 136
-            Top = 14
+            Top = 12
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'Typical installation'
+            ShowAccelChar = False
+          end
+          object SummaryNameCaption: TLabel
+            Left = 12
+            Top = 32
+            Width = 120
+            Height = 13
+            Caption = 'Your name:'
             WordWrap = True
+          end
+          object SummaryName: TLabel
+            Left = 136
+            Top = 32
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = '(not given)'
+            ShowAccelChar = False
+          end
+          object SummaryDestinationCaption: TLabel
+            Left = 12
+            Top = 52
+            Width = 120
+            Height = 13
+            Caption = 'Destination folder:'
+            WordWrap = True
+          end
+          object SummaryDestination: TLabel
+            Left = 136
+            Top = 52
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = '/opt/zelvant-demo (proposed)'
+            ShowAccelChar = False
           end
           object SummaryFolderCaption: TLabel
             Left = 12
-            Top = 36
+            Top = 72
             Width = 120
             Height = 13
             Caption = 'Start menu folder:'
@@ -831,15 +991,16 @@ object SetupForm: TSetupForm
           end
           object SummaryFolder: TLabel
             Left = 136
-            Top = 36
+            Top = 72
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'Zelvant Demo (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
           object SummaryLanguageCaption: TLabel
             Left = 12
-            Top = 58
+            Top = 92
             Width = 120
             Height = 13
             Caption = 'Language:'
@@ -847,15 +1008,16 @@ object SetupForm: TSetupForm
           end
           object SummaryLanguage: TLabel
             Left = 136
-            Top = 58
+            Top = 92
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'English (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
           object SummaryUsersCaption: TLabel
             Left = 12
-            Top = 80
+            Top = 112
             Width = 120
             Height = 13
             Caption = 'Installed for:'
@@ -863,11 +1025,12 @@ object SetupForm: TSetupForm
           end
           object SummaryUsers: TLabel
             Left = 136
-            Top = 80
+            Top = 112
             Width = 260
             Height = 13
+            AutoSize = False
             Caption = 'All users (proposed)'
-            WordWrap = True
+            ShowAccelChar = False
           end
         end
         object DetailsSheet: TTabSheet
@@ -876,20 +1039,37 @@ object SetupForm: TSetupForm
           Width = 412
           Height = 137
           Caption = 'Details'
+          object SummaryTasksCaption: TLabel
+            Left = 12
+            Top = 12
+            Width = 120
+            Height = 13
+            Caption = 'Additional tasks:'
+            WordWrap = True
+          end
+          object SummaryTasks: TLabel
+            Left = 136
+            Top = 12
+            Width = 260
+            Height = 13
+            AutoSize = False
+            Caption = 'Examples (proposed)'
+            ShowAccelChar = False
+          end
           object DetailsNames: TLabel
             Left = 12
-            Top = 14
+            Top = 32
             Width = 140
-            Height = 52
-            Caption = 'Destination folder:'#10'Program files:'#10'Examples and pictures:'#10'Disk space needed:'
+            Height = 39
+            Caption = 'Program files:'#10'Examples and pictures:'#10'Disk space needed:'
             WordWrap = True
           end
           object DetailsValues: TLabel
-            Left = 156
-            Top = 14
+            Left = 136
+            Top = 32
             Width = 240
-            Height = 52
-            Caption = '/opt/zelvant-demo'#10'2.4 MB'#10'0.9 MB'#10'3.3 MB'
+            Height = 39
+            Caption = '2.4 MB'#10'0.9 MB'#10'3.3 MB'
             WordWrap = True
           end
         end
@@ -905,13 +1085,13 @@ object SetupForm: TSetupForm
         Visible = False
         ParentInDialog = Zelvant1
         ParentInWizard = ReadyBox
-        ShowContainer.NumApos = 7
+        ShowContainer.NumApos = 8
         ShowContainer.Data = {
           0000000000000000000000000000000000000000000000000000000000000000
-          0000000000000000000000000000000000000000000000000000000028000000
-          1601000001000000000000000000000000000000}
+          0000000000000000000000000000000000000000000000000000000000000000
+          0000000000000000280000001601000001000000000000000000000000000000}
         AAlign = alNone
-        JumpPage = 4
+        JumpPage = 5
         JumpMode = jmAbsolut
       end
     end
@@ -924,11 +1104,11 @@ object SetupForm: TSetupForm
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000000000000000000000000000000000000000000000000000
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000000000001000000}
+        0000000000000000000000000000000000000000000000000000000001000000}
       AAlign = alClient
       object DeclinedText: TLabel
         Left = 40
@@ -1006,11 +1186,11 @@ object SetupForm: TSetupForm
       Visible = False
       ParentInDialog = Zelvant1
       ParentInWizard = Zelvant1
-      ShowContainer.NumApos = 7
+      ShowContainer.NumApos = 8
       ShowContainer.Data = {
         0000000000000000010000000000000000000000000000000000000000000000
         0000000000000000000000000000000000000000000000000000000000000000
-        0000000000000000000000000000000000000000}
+        0000000000000000000000000000000000000000000000000000000000000000}
       AAlign = alClient
       object DialogHeader: TPanel
         Left = 0

@@ -17,12 +17,34 @@ using namespace zelvant;
 namespace {
 
 constexpr Integer kClientWidth = 500, kClientHeight = 380;
-constexpr Integer kDialogClientWidth = 590, kDialogClientHeight = 320;
+constexpr Integer kDialogClientWidth = 590, kDialogClientHeight = 350;
 constexpr Integer kBarHeight = 35;      // the wizard's button bar below its client area
 constexpr Integer kHeaderHeight = 58;
 constexpr Integer kMargin = 40;         // left edge of a wizard page's content
 constexpr Integer kContentWidth = kClientWidth - 2 * kMargin;
-constexpr Integer kOptionsWidth = 330, kOptionsHeight = 185;
+constexpr Integer kOptionsWidth = 330, kOptionsHeight = 230;
+
+// The licence, one paragraph a line; the memo wraps them and scrolls.
+const char* const kLicence[] = {
+    "ZELVANT DEMO LICENCE AGREEMENT",
+    "",
+    "1. You may install and use this demonstration program on any number of computers.",
+    "",
+    "2. The program comes without any warranty. It shows how a setup wizard is built with the Zelvant "
+    "components, and it installs nothing.",
+    "",
+    "3. You may copy the program and pass it on, together with this agreement.",
+    "",
+    "4. You may change the program and pass on what you changed, as long as you say that you changed it "
+    "and keep this agreement with it.",
+    "",
+    "5. The names and pictures in the program are examples. They stand for no real product, person or "
+    "company.",
+    "",
+    "6. If a part of this agreement cannot hold where you live, the other parts still do.",
+    "",
+    "7. By clicking \"I accept the agreement\" you say that you have read this agreement to its end.",
+};
 
 template <class T>
 T* Make(TComponent* owner, TWinControl* parent, const std::string& name, Integer left, Integer top, Integer width,
@@ -139,10 +161,16 @@ TAForm* OptionsPage(TSetupForm* f, TABox* box, Integer page, Integer top, const 
   return container;
 }
 
+// A caption and the value the program fills in: one line, cut with an ellipsis when too
+// long, and shown as typed (an "&" is not an accelerator).
 void SummaryRow(TSetupForm* f, TTabSheet* sheet, Integer row, const char* caption, const char* name,
                 const char* value) {
-  Text(f, sheet, std::string(name) + "Caption", 12, 14 + row * 22, 120, caption);
-  Text(f, sheet, name, 136, 14 + row * 22, 260, value);
+  const Integer top = 12 + row * 20;
+  Text(f, sheet, std::string(name) + "Caption", 12, top, 120, caption);
+  auto* label = Make<TLabel>(f, sheet, name, 136, top, 260, 13);
+  label->SetAutoSize(false);
+  label->SetShowAccelChar(false);
+  label->SetCaption(value);
 }
 
 void ReadyPage(TSetupForm* f, TABox* box, Integer page, Integer top, Integer height, const char* intro) {
@@ -154,17 +182,35 @@ void ReadyPage(TSetupForm* f, TABox* box, Integer page, Integer top, Integer hei
   summary->SetPageControl(pages);
   summary->SetCaption("Summary");
   SummaryRow(f, summary, 0, "Setup type:", "SummaryType", "Typical installation");
-  SummaryRow(f, summary, 1, "Start menu folder:", "SummaryFolder", "Zelvant Demo (proposed)");
-  SummaryRow(f, summary, 2, "Language:", "SummaryLanguage", "English (proposed)");
-  SummaryRow(f, summary, 3, "Installed for:", "SummaryUsers", "All users (proposed)");
+  SummaryRow(f, summary, 1, "Your name:", "SummaryName", "(not given)");
+  SummaryRow(f, summary, 2, "Destination folder:", "SummaryDestination", "/opt/zelvant-demo (proposed)");
+  SummaryRow(f, summary, 3, "Start menu folder:", "SummaryFolder", "Zelvant Demo (proposed)");
+  SummaryRow(f, summary, 4, "Language:", "SummaryLanguage", "English (proposed)");
+  SummaryRow(f, summary, 5, "Installed for:", "SummaryUsers", "All users (proposed)");
   auto* details = new TTabSheet(f);
   details->SetName("DetailsSheet");
   details->SetPageControl(pages);
   details->SetCaption("Details");
-  Text(f, details, "DetailsNames", 12, 14, 140,
-       "Destination folder:\nProgram files:\nExamples and pictures:\nDisk space needed:");
-  Text(f, details, "DetailsValues", 156, 14, 240, "/opt/zelvant-demo\n2.4 MB\n0.9 MB\n3.3 MB");
+  SummaryRow(f, details, 0, "Additional tasks:", "SummaryTasks", "Examples (proposed)");
+  Text(f, details, "DetailsNames", 12, 32, 140, "Program files:\nExamples and pictures:\nDisk space needed:");
+  Text(f, details, "DetailsValues", 136, 32, 240, "2.4 MB\n0.9 MB\n3.3 MB");
   pages->SetActivePage(summary);
+}
+
+// The name and folder page: two edits with their labels, and what the folder is for.
+void NameFolderPage(TSetupForm* f, TABox* box, Integer top) {
+  auto* nameLabel = Text(f, box, "UserNameLabel", kMargin, top, kContentWidth, "Your &name:");
+  auto* name = Make<TEdit>(f, box, "UserNameEdit", kMargin, top + 18, 260, 21);
+  name->SetText("");
+  name->SetMaxLength(80);
+  nameLabel->SetFocusControl(name);
+  auto* folderLabel =
+      Text(f, box, "DestinationLabel", kMargin, top + 54, kContentWidth, "&Destination folder:");
+  auto* folder = Make<TEdit>(f, box, "DestinationEdit", kMargin, top + 72, kContentWidth, 21);
+  folder->SetText("/opt/zelvant-demo");
+  folderLabel->SetFocusControl(folder);
+  Text(f, box, "DestinationNote", kMargin, top + 104, kContentWidth,
+       "Setup installs the program's files into this folder, and makes the folder if it is not there.");
 }
 
 }  // namespace
@@ -174,12 +220,13 @@ std::unique_ptr<TSetupForm> BuildSetupWizard() {
   auto form = WizardForm(z);
   TSetupForm* f = form.get();
   f->SetCaption("Setup - Zelvant Demo");
-  DressWizard(f, z, 6,
-              {"Setup Options", "Welcome", "Licence Agreement", "Setup Type", "Options", "Ready to Install",
-               "Setup Not Completed"});
+  DressWizard(f, z, 7,
+              {"Setup Options", "Welcome", "Licence Agreement", "Name and Folder", "Setup Type", "Options",
+               "Ready to Install", "Setup Not Completed"});
   z->SetCaptionDialog("Setup Options - Zelvant Demo");
   z->RememberPage = true;  // Change on the dialog returns to the page the user left
-  for (TPage row : {TPage{rowWelcome, gpNext}, TPage{rowLicence, gpNext}, TPage{rowSetupType, gpAsk},
+  for (TPage row : {TPage{rowWelcome, gpNext}, TPage{rowLicence, gpNext}, TPage{rowNameFolder, gpNext},
+                    TPage{rowSetupType, gpAsk},
                     TPage{rowOptions, gpNext}, TPage{rowReady, gpFinish}, TPage{rowNotCompleted, gpFinish}})
     z->WayList()->AddPage(row);
   z->SetWayListEnabled(true);
@@ -215,27 +262,28 @@ std::unique_ptr<TSetupForm> BuildSetupWizard() {
             "Please read the following important information before continuing.");
   Text(f, licence, "LicenceIntro", kMargin, top, kContentWidth,
        "Please read the following licence agreement. You must accept it before you continue.");
-  auto* sheet = Make<TPanel>(f, licence, "LicencePanel", kMargin, top + 34, kContentWidth, 150);
-  sheet->SetCaption("");
-  sheet->SetBevelOuter(bvLowered);
-  sheet->SetColor(clWhite);
-  Text(f, sheet, "LicenceText", 8, 6, kContentWidth - 16,
-       "ZELVANT DEMO LICENCE AGREEMENT"
-       "\n\n1. You may install and use this demonstration program on any number of computers."
-       "\n\n2. The program comes without any warranty. It shows how a setup wizard is built with the "
-       "Zelvant components, and it installs nothing."
-       "\n\n3. You may copy the program and pass it on, together with this agreement.");
+  // Read-only and scrolling, so that a licence of any length can be read to its end.
+  auto* memo = Make<TMemo>(f, licence, "LicenceMemo", kMargin, top + 34, kContentWidth, 150);
+  memo->SetReadOnly(true);
+  memo->SetScrollBars(ssVertical);
+  for (const char* line : kLicence) memo->Lines()->Add(line);
   auto* choice = Make<TABox>(f, licence, "LicenceChoice", kMargin, top + 194, kContentWidth, 44);
   ShowOn(choice, {{rowLicence, kMargin, top + 194}});
   auto* accept = Make<TAJumpRadioBtn>(f, choice, "AcceptRadio", 0, 2, 300, 17);
   accept->SetCaption("I &accept the agreement");
-  accept->JumpPage = rowSetupType;
+  accept->JumpPage = rowNameFolder;
   ShowOn(accept, {{rowLicence, 0, 2}});
   auto* decline = Make<TAJumpRadioBtn>(f, choice, "DeclineRadio", 0, 24, 300, 17);
   decline->SetCaption("I do &not accept the agreement");
   decline->JumpPage = rowNotCompleted;
   decline->SetChecked(true);  // the user must choose to accept
   ShowOn(decline, {{rowLicence, 0, 24}});
+
+  // Name and folder: the user types both.
+  TABox* nameFolder = PageBox(f, z, "NameFolderBox", rowNameFolder);
+  AddHeader(f, nameFolder, "NameFolder", kClientWidth, "Name and Folder",
+            "Who uses Zelvant Demo, and where should it go?");
+  NameFolderPage(f, nameFolder, top);
 
   // Setup type; its group box also stands on the dialog page.
   TABox* type = PageBox(f, z, "TypeBox", rowSetupType);
@@ -349,6 +397,11 @@ std::unique_ptr<TForm> BuildOptionsForm() {
   all->SetChecked(true);
   auto* me = Make<TRadioButton>(f, users, "JustMeRadio", 12, 44, 290, 17);
   me->SetCaption("&Only me");
+  auto* desktop = Make<TCheckBox>(f, f, "DesktopIconCheck", 0, 188, 320, 17);
+  desktop->SetCaption("Create a &desktop icon");
+  auto* examples = Make<TCheckBox>(f, f, "ExamplesCheck", 0, 210, 320, 17);
+  examples->SetCaption("Install the &examples");
+  examples->SetChecked(true);
   return form;
 }
 

@@ -22,6 +22,15 @@ TRouteStep Key(const std::string& action, Word key, TShiftState shift) {
   return {action, [key, shift](THeadlessBackend& b) { b.PressKey(key, shift); }};
 }
 
+// A click into an edit, all its text selected and replaced by what is typed.
+TRouteStep Type(const std::string& action, const std::string& path, const std::string& text) {
+  return {action, [path, text](THeadlessBackend& b) {
+            b.ClickControl(path);
+            b.PressKey('A', TShiftState{ssCtrl});
+            b.TypeText(text);
+          }};
+}
+
 // A click in the middle of the tab of a position. The strip is one line here, so the
 // tabs stand side by side from x = 2, each its label's width plus the padding.
 TRouteStep ClickTab(const std::string& pageName) {
@@ -155,6 +164,9 @@ std::vector<TRouteStep> SetupRoute() {
       Click("Next (declined)", "Zelvant1.NextButton"),
       Click("Back", "Zelvant1.BackButton"),
       Click("click \"I accept the agreement\"", "AcceptRadio"),
+      Click("Next", "Zelvant1.NextButton"),
+      Type("type the name", "UserNameEdit", "Ada Lovelace"),
+      Type("type a long folder", "DestinationEdit", "/home/ada/Programs/Zelvant Demo, a setup wizard shown step by step"),
       Click("Next", "Zelvant1.NextButton"),
       Click("click \"Custom\"", "CustomRadio"),
       Click("Next (the program is asked)", "Zelvant1.NextButton"),

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "FitText.h"
 #include "host/core/ClassBuilder.h"
 #include "host/streaming/Filer.h"
 #include "host/stdctrls/StdCtrls.h"
@@ -25,8 +26,14 @@ TZelvant* TSetupForm::Wizard() const { return dynamic_cast<TZelvant*>(FindCompon
 namespace {
 
 bool IsChecked(const TComponent* c) {
+  if (const auto* box = dynamic_cast<const TCheckBox*>(c)) return box->Checked();
   const auto* radio = dynamic_cast<const TRadioButton*>(c);
   return radio && radio->Checked();
+}
+
+std::string EditText(const TComponent* c) {
+  const auto* edit = dynamic_cast<const TEdit*>(c);
+  return edit ? edit->Text() : std::string();
 }
 
 }  // namespace
@@ -34,6 +41,8 @@ bool IsChecked(const TComponent* c) {
 TSetupChoices TSetupForm::Choices() const {
   TSetupChoices choices;
   choices.Custom = IsChecked(FindComponent("CustomRadio"));
+  choices.UserName = EditText(FindComponent("UserNameEdit"));
+  choices.Destination = EditText(FindComponent("DestinationEdit"));
   // The options live in a form of their own, there once the container has shown it.
   const auto* box = dynamic_cast<const zelvant::TAForm*>(FindComponent("OptionsContainer"));
   if (const TForm* options = box ? box->Form() : nullptr) {
@@ -42,25 +51,37 @@ TSetupChoices TSetupForm::Choices() const {
     if (const auto* language = dynamic_cast<const TComboBox*>(options->FindComponent("LanguageCombo")))
       choices.Language = language->Text();
     choices.AllUsers = !IsChecked(options->FindComponent("JustMeRadio"));
+    choices.DesktopIcon = IsChecked(options->FindComponent("DesktopIconCheck"));
+    choices.Examples = IsChecked(options->FindComponent("ExamplesCheck"));
   }
   return choices;
 }
 
 void TSetupForm::SetLabel(const std::string& name, const std::string& text) {
-  if (auto* label = dynamic_cast<TLabel*>(FindComponent(name))) label->SetCaption(text);
+  auto* label = dynamic_cast<TLabel*>(FindComponent(name));
+  if (!label) return;
+  TCanvas& c = label->Canvas();
+  c.Font().Assign(label->Font());
+  label->SetCaption(FitText(c, text, label->Width()));
 }
 
 void TSetupForm::FillSummary() {
   const TSetupChoices c = Choices();
   SetLabel("SummaryType", c.Custom ? "Custom installation" : "Typical installation");
+  SetLabel("SummaryName", c.UserName.empty() ? "(not given)" : c.UserName);
+  SetLabel("SummaryDestination", c.Destination.empty() ? "/opt/zelvant-demo (proposed)" : c.Destination);
   if (c.Folder.empty()) {
     SetLabel("SummaryFolder", "Zelvant Demo (proposed)");
     SetLabel("SummaryLanguage", "English (proposed)");
     SetLabel("SummaryUsers", "All users (proposed)");
+    SetLabel("SummaryTasks", "Examples (proposed)");
   } else {
     SetLabel("SummaryFolder", c.Folder);
     SetLabel("SummaryLanguage", c.Language);
     SetLabel("SummaryUsers", c.AllUsers ? "All users" : "Only the current user");
+    std::string tasks = c.DesktopIcon ? "Desktop icon" : "";
+    if (c.Examples) tasks += tasks.empty() ? "Examples" : ", examples";
+    SetLabel("SummaryTasks", tasks.empty() ? "None" : tasks);
   }
 }
 

@@ -15,14 +15,18 @@ namespace demo {
 using host::Integer;
 
 // Way-list rows of the setup wizard; row n shows page n.
-enum TSetupRow : Integer { rowWelcome = 1, rowLicence, rowSetupType, rowOptions, rowReady, rowNotCompleted };
+enum TSetupRow : Integer { rowWelcome = 1, rowLicence, rowNameFolder, rowSetupType, rowOptions, rowReady, rowNotCompleted };
 
 // What the user chose, as the summary reports it.
 struct TSetupChoices {
   bool Custom = false;
-  std::string Folder;    // empty until the options form was shown
+  std::string UserName;     // as typed on the name and folder page
+  std::string Destination;  // the folder the program goes into
+  std::string Folder;       // the start menu folder; empty until the options form was shown
   std::string Language;
   bool AllUsers = true;
+  bool DesktopIcon = false;
+  bool Examples = true;
 };
 
 class TSetupForm : public host::TForm {
@@ -47,6 +51,7 @@ class TSetupForm : public host::TForm {
 
  private:
   void FillSummary();
+  // Sets a summary value, cut with an ellipsis where it is wider than its label.
   void SetLabel(const std::string& name, const std::string& text);
 };
 

@@ -47,8 +47,10 @@ struct TTour {
 
 std::string Describe(const demo::TSetupChoices& c) {
   std::string s = c.Custom ? "custom installation" : "typical installation";
+  if (!c.UserName.empty()) s += " for " + c.UserName;
+  if (!c.Destination.empty()) s += " into \"" + c.Destination + "\"";
   if (!c.Folder.empty())
-    s += " into \"" + c.Folder + "\", " + c.Language + ", for " + (c.AllUsers ? "all users" : "the current user only");
+    s += ", start menu folder \"" + c.Folder + "\", " + c.Language + ", for " + (c.AllUsers ? "all users" : "the current user only");
   return s;
 }
 

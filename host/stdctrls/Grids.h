@@ -223,6 +223,8 @@ class TStringGrid : public TDrawGrid {
   void ColumnMoved(Integer fromIndex, Integer toIndex) override;
   void RowMoved(Integer fromIndex, Integer toIndex) override;
   void SizeChanged(Integer oldColCount, Integer oldRowCount) override;
+  // The cells that hold text, as "Cells": column, row and text of each, row after row.
+  void DefineProperties(TFiler& filer) override;
 
  private:
   struct TCell {

@@ -5,6 +5,7 @@
 #include "host/stdctrls/Grids.h"
 #include "host/core/Lists.h"
 #include "host/core/Utf8.h"
+#include "host/streaming/Filer.h"
 
 namespace host {
 
@@ -130,6 +131,35 @@ void TStringGrid::RowMoved(Integer fromIndex, Integer toIndex) {
   cells_.erase(cells_.begin() + fromIndex * n, cells_.begin() + (fromIndex + 1) * n);
   cells_.insert(cells_.begin() + toIndex * n, std::make_move_iterator(moving.begin()), std::make_move_iterator(moving.end()));
   TDrawGrid::RowMoved(fromIndex, toIndex);
+}
+
+void TStringGrid::DefineProperties(TFiler& filer) {
+  TDrawGrid::DefineProperties(filer);
+  const bool any = std::any_of(cells_.begin(), cells_.end(), [](const TCell& c) { return !c.Text.empty(); });
+  filer.DefineProperty(
+      "Cells",
+      [this](TReader& r) {
+        r.ReadListBegin();
+        while (!r.EndOfList()) {
+          const Integer col = r.ReadInteger(), row = r.ReadInteger();
+          std::string text = r.ReadString();
+          // A cell outside the grid, from a file edited by hand, is left out.
+          if (col >= 0 && col < ColCount() && row >= 0 && row < RowCount()) cells_[Index(col, row)].Text = std::move(text);
+        }
+        r.ReadListEnd();
+      },
+      [this](TWriter& w) {
+        w.WriteListBegin();
+        for (Integer row = 0; row < RowCount(); ++row)
+          for (Integer col = 0; col < ColCount(); ++col)
+            if (const std::string& text = cells_[Index(col, row)].Text; !text.empty()) {
+              w.WriteInteger(col);
+              w.WriteInteger(row);
+              w.WriteString(text);
+            }
+        w.WriteListEnd();
+      },
+      any);
 }
 
 std::string TStringGrid::GetEditText(Integer col, Integer row) {

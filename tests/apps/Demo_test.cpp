@@ -42,11 +42,12 @@ TRouteStep Click(const std::string& path) {
 TEST(Demo, SetupRouteVisitsEveryPageAndFinishes) {
   auto form = Load("setup.dfm");
   const TRouteResult r = RunRoute(*form, SetupRoute(), {});
-  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 1, 2, 6, 2, 3, 4, 0, 4, 5, 4, 5}));
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 1, 2, 7, 2, 3, 4, 5, 0, 5, 6, 5, 6}));
   EXPECT_EQ(r.ModalResult, mrOk);
   EXPECT_EQ(r.StepsTaken, SetupRoute().size());
   EXPECT_EQ(r.Visits[4].PageName, "Setup Not Completed");
-  EXPECT_EQ(r.Visits[8].PageName, "Setup Options");
+  EXPECT_EQ(r.Visits[6].PageName, "Name and Folder");
+  EXPECT_EQ(r.Visits[9].PageName, "Setup Options");
   // The choice made on the options page reached the summary.
   const TSetupChoices c = form->Choices();
   EXPECT_TRUE(c.Custom);
@@ -64,9 +65,9 @@ TEST(Demo, TypicalSetupIsAskedPastTheOptions) {
   auto form = Load("setup.dfm");
   const std::vector<TRouteStep> steps = {Click("Zelvant1.NextButton"), Click("AcceptRadio"),
                                          Click("Zelvant1.NextButton"), Click("Zelvant1.NextButton"),
-                                         Click("Zelvant1.NextButton")};
+                                         Click("Zelvant1.NextButton"), Click("Zelvant1.NextButton")};
   const TRouteResult r = RunRoute(*form, steps, {});
-  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 3, 5}));
+  EXPECT_EQ(Positions(r), (std::vector<Integer>{1, 2, 3, 4, 6}));
   EXPECT_EQ(r.ModalResult, mrOk);
   // The options form was never needed, so the summary shows what is proposed.
   EXPECT_EQ(As<zelvant::TAForm>(form->FindComponent("OptionsContainer"))->Form(), nullptr);
@@ -193,7 +194,7 @@ TEST(Demo, TheDialogPageHasItsOwnSizeAndParents) {
   z->Changeclick(nullptr);
   ASSERT_EQ(z->Page(), 0);
   EXPECT_EQ(form->ClientWidth(), 590);
-  EXPECT_EQ(form->ClientHeight(), 320);
+  EXPECT_EQ(form->ClientHeight(), 350);
   // The setup type and the options stand side by side in the dialog's box.
   const TControl* type = As<TControl>(form->FindComponent("TypeGroup"));
   const TControl* options = As<TControl>(form->FindComponent("OptionsContainer"));
@@ -217,4 +218,50 @@ TEST(Demo, PictureNamesComeFromPageNames) {
   EXPECT_EQ(Slug("Ready to Install"), "ready-to-install");
   EXPECT_EQ(Slug("  Setup -- Options! "), "setup-options");
   EXPECT_EQ(Slug("?"), "page");
+}
+
+// What the user typed reaches the summary, on one line however long: a folder name
+// wider than its label ends in an ellipsis instead of wrapping over the row below.
+TEST(Demo, TypedNameAndFolderFillTheSummaryWithoutOverlap) {
+  auto form = Load("setup.dfm");
+  ASSERT_EQ(RunRoute(*form, SetupRoute(), {}).ModalResult, mrOk);
+  const TSetupChoices c = form->Choices();
+  EXPECT_EQ(c.UserName, "Ada Lovelace");
+  EXPECT_EQ(c.Destination, "/home/ada/Programs/Zelvant Demo, a setup wizard shown step by step");
+  EXPECT_EQ(Caption(*form, "SummaryName"), "Ada Lovelace");
+  auto* folder = As<TLabel>(form->FindComponent("SummaryDestination"));
+  const std::string shown = folder->Caption();
+  ASSERT_GT(shown.size(), 3u);
+  EXPECT_EQ(shown.substr(shown.size() - 3), "...");
+  EXPECT_EQ(c.Destination.rfind(shown.substr(0, shown.size() - 3), 0), 0u);
+  TCanvas& canvas = folder->Canvas();
+  canvas.Font().Assign(folder->Font());
+  EXPECT_LE(canvas.TextWidth(shown), folder->Width());
+  EXPECT_EQ(folder->Height(), 13);
+  EXPECT_EQ(As<TLabel>(form->FindComponent("SummaryFolderCaption"))->Top(), folder->Top() + 20);
+}
+
+// The licence cannot be changed, and it scrolls to its end by keys and by the wheel.
+TEST(Demo, TheLicenceIsReadOnlyAndScrolls) {
+  auto form = Load("setup.dfm");
+  auto* memo = As<TMemo>(form->FindComponent("LicenceMemo"));
+  const std::string text = memo->Lines()->Text();
+  Integer afterKeys = -1;
+  const std::vector<TRouteStep> steps = {
+      Click("Zelvant1.NextButton"), Click("LicenceMemo"),
+      {"keys", [](THeadlessBackend& b) {
+         b.TypeText("x");
+         b.PressKey(VK_BACK);
+         b.PressKey(VK_NEXT);
+       }},
+      {"wheel", [&afterKeys, memo, &form](THeadlessBackend& b) {
+         afterKeys = memo->TopRow();
+         const TPoint m = memo->ClientToScreen(Point(20, 20)), o = form->ClientToScreen(Point(0, 0));
+         b.Wheel(Point(m.X - o.X, m.Y - o.Y), -10);
+       }}};
+  RunRoute(*form, steps, {});
+  EXPECT_EQ(memo->Lines()->Text(), text);
+  EXPECT_GT(memo->RowCount(), memo->VisibleRows());
+  EXPECT_GT(afterKeys, 0);
+  EXPECT_EQ(memo->TopRow(), memo->RowCount() - memo->VisibleRows());
 }

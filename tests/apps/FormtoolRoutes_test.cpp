@@ -120,12 +120,12 @@ TEST(FormtoolRoutes, AskTargetsAreReadFromTheCommandLine) {
 }
 
 // docs/routes-setup.png was rendered from docs/routes-setup.dot with
-//   formtool --dot examples/setup.dfm --ask 3=4,5 -o docs/routes-setup.dot
+//   formtool --dot examples/setup.dfm --ask 4=5,6 -o docs/routes-setup.dot
 //   dot -Tpng docs/routes-setup.dot -o docs/routes-setup.png
 TEST(FormtoolRoutes, TheDemoWizardsGraphIsThePicturesSource) {
   auto root = ReadAnyForm(ReadTextFile(kSource + "/examples/setup.dfm"));
   zelvant::TRouteOptions options;
-  ASSERT_TRUE(formtool::ParseAskTargets("3=4,5", options));
+  ASSERT_TRUE(formtool::ParseAskTargets("4=5,6", options));
   std::ostringstream dot;
   formtool::WriteRouteDot(*root, options, dot);
   EXPECT_EQ(dot.str(), ReadTextFile(kSource + "/docs/routes-setup.dot"));

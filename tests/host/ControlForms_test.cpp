@@ -38,7 +38,11 @@ TEST(ControlForms, TheGalleryLoadsWithItsParentsPagesAndTabOrder) {
   auto* finish = As<TBitBtn>(form->FindComponent("FinishButton"));
   EXPECT_EQ(finish->Glyph()->Width(), 16);
   EXPECT_EQ(As<TImage>(form->FindComponent("Image1"))->Picture()->Width(), 64);
-  EXPECT_EQ(As<TStringGrid>(form->FindComponent("StringGrid1"))->ColWidths(2), 150);
+  auto* grid = As<TStringGrid>(form->FindComponent("StringGrid1"));
+  EXPECT_EQ(grid->ColWidths(2), 90);
+  EXPECT_EQ(grid->Cells(1, 0), "Name");
+  EXPECT_EQ(grid->Cells(1, 3), "Name and Folder");
+  EXPECT_NE(grid->VertScrollBar(), nullptr);  // more rows than it shows
   EXPECT_TRUE(As<TButton>(form->FindComponent("OKButton"))->Default());
   EXPECT_EQ(form->TabList().front(), form->FindComponent("OKButton"));
   // Children follow the form's font: none stores a font of its own.
@@ -86,6 +90,40 @@ end
     EXPECT_EQ(e.Context(), "Image1.Picture.Data");
     EXPECT_EQ(e.Line(), 3);
   }
+}
+
+// A string grid keeps the text of its cells in the form file; cells left empty are not
+// written, and a cell outside the grid (a file edited by hand) is skipped.
+TEST(ControlForms, StringGridCellsAreStoredAndReadBack) {
+  const char* text = R"(object F: TForm
+  object G: TStringGrid
+    ColCount = 2
+    RowCount = 2
+    Cells = (
+      1
+      0
+      'It''s #1'
+      0
+      1
+      #233't'#233
+      5
+      9
+      'outside')
+  end
+end
+)";
+  std::unique_ptr<TComponent> root(ReadForm(text));
+  auto* grid = As<TStringGrid>(root->FindComponent("G"));
+  EXPECT_EQ(grid->Cells(1, 0), "It's #1");
+  EXPECT_EQ(grid->Cells(0, 1), "\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(grid->Cells(0, 0), "");
+  const std::string written = WriteForm(root.get());
+  EXPECT_EQ(written.find("outside"), std::string::npos);
+  std::unique_ptr<TComponent> again(ReadForm(written));
+  EXPECT_EQ(WriteForm(again.get()), written);
+  grid->SetCells(1, 0, "");
+  grid->SetCells(0, 1, "");
+  EXPECT_EQ(WriteForm(root.get()).find("Cells"), std::string::npos);
 }
 
 }  // namespace
