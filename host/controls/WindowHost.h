@@ -7,6 +7,7 @@
 namespace host {
 
 class TBitmap;
+class TCanvas;
 class TControl;
 class TWinControl;
 struct TMessage;
@@ -25,6 +26,9 @@ class IDesignerHook {
   // Hands a component to the designer, which makes it the selection.
   virtual void SelectComponent(TPersistent* instance) = 0;
   virtual TComponent* GetRoot() const = 0;
+  // Draws what the designer shows above the controls (grab handles, a rubber band)
+  // into the window's pixels; the canvas is clipped to the part being painted.
+  virtual void PaintOverlay(TCanvas& canvas) { (void)canvas; }
 };
 
 class IWindowHost {

@@ -253,6 +253,10 @@ std::vector<std::string> PalettePages();
 std::vector<const TClassInfo*> PaletteClasses(const std::string& page);
 // The host's own controls on the palette page "Standard".
 void RegisterStandardComponents();
+// The 24 x 24 picture the palette shows for a class: the resource named as the class
+// in upper case (any module's), else that of its nearest ancestor that has one (the
+// host draws pictures for its own controls and a plain one for any component).
+std::unique_ptr<TBitmap> PaletteBitmap(const TClassInfo& componentClass);
 // Forgets every registration (palette, property and component editors); for tests and
 // for unloading a design package.
 void ClearDesignRegistrations();

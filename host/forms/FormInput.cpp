@@ -45,7 +45,10 @@ void TCustomForm::HandleMouse(TMouseInput kind, TMouseButton button, TShiftState
         if (!capture_ && !(target = InputTarget(wp))) return;
       }
       capture_ = target;
-      const Cardinal msg = button == mbLeft ? WM_LBUTTONDOWN : button == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+      // The second press of a double click comes as the double-click message.
+      const Cardinal msg = button == mbLeft ? (shift.Contains(ssDouble) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
+                           : button == mbRight ? WM_RBUTTONDOWN
+                                               : WM_MBUTTONDOWN;
       SendMouse(target, msg, keys | flag, wp);
       break;
     }

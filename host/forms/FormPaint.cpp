@@ -81,6 +81,11 @@ void TCustomForm::PaintWindow(const TRect& windowRect) {
     PaintFrame(*painter_);
   }
   PaintTree(this, r);
+  if (designer_) {
+    painter_->SetOrigin(TPoint{});
+    painter_->SetClipRect(r);
+    designer_->PaintOverlay(*painter_);
+  }
 }
 
 namespace {

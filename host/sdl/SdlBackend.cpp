@@ -241,6 +241,7 @@ void TSdlBackend::Translate(const SDL_Event& e) {
       // The form adds the button of a press itself; a move carries the buttons held.
       ie.Shift = ModifierState(static_cast<Uint16>(SDL_GetModState())) + (motion ? ButtonState(e.motion.state) : TShiftState{});
       if (ie.Kind == K::MouseDown) {
+        if (e.button.clicks >= 2) ie.Shift.Include(ssDouble);
         if (Screen->ActiveForm() != form && form->Visible() && form->Enabled()) form->SetFocus();
         // A click gives the window the keyboard, as a window manager would.
         if (!drop_ || id != drop_->Id())

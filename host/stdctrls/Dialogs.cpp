@@ -152,6 +152,8 @@ Integer MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons butt
   return form->ShowModal();
 }
 
+TMessageDlgHandler GetMessageDlgHandler() { return Handler(); }
+
 void SetMessageDlgHandler(TMessageDlgHandler handler) { Handler() = std::move(handler); }
 
 void ShowMessage(const std::string& msg) { MessageDlg(msg, mtCustom, {mbOK}, 0); }

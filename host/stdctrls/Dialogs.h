@@ -25,6 +25,8 @@ Integer MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons butt
 using TMessageDlgHandler = std::function<Integer(const std::string&, TMsgDlgType, TMsgDlgButtons, Integer)>;
 // Replaces the handler; nullptr restores the default message form.
 void SetMessageDlgHandler(TMessageDlgHandler handler);
+// The handler installed now (empty for the default message form).
+TMessageDlgHandler GetMessageDlgHandler();
 
 // The form the default handler shows (the caller owns it): an icon, the text and one
 // button per member of the set, the first of OK / Yes the default, Cancel / No the

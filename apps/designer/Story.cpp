@@ -1,0 +1,130 @@
+// The scripted story of the designer, with a check after each step.
+#include <filesystem>
+
+#include "Script.h"
+#include "host/forms/Backend.h"
+#include "host/stdctrls/Dialogs.h"
+#include "host/streaming/Filer.h"
+
+namespace designer {
+
+using namespace host;
+
+namespace {
+
+class TChecker {
+ public:
+  explicit TChecker(std::ostream& log) : log_(log) {}
+  void Check(bool ok, const std::string& what) {
+    log_ << (ok ? "  ok    " : "  FAIL  ") << what << "\n";
+    if (!ok) ++failed_;
+  }
+  int Failed() const { return failed_; }
+
+ private:
+  std::ostream& log_;
+  int failed_ = 0;
+};
+
+TComponent* Find(TDesignerWindow& w, const std::string& name) { return w.Document().Form()->FindComponent(name); }
+
+}  // namespace
+
+int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::ostream& log) {
+  namespace fs = std::filesystem;
+  TChecker check(log);
+  TScriptDriver drive(window);
+  auto shot = [&](const std::string& name) {
+    if (outDir.empty()) return;
+    fs::create_directories(outDir);
+    drive.Shot((fs::path(outDir) / name).string());
+    log << "  picture " << (fs::path(outDir) / name).string() << "\n";
+  };
+  window.Show();
+  window.NewForm();
+
+  log << "A wizard dropped on a new form\n";
+  drive.ChooseClass("TZelvant");
+  drive.Click(drive.FormPoint(Point(20, 20)));
+  TComponent* wizard = Find(window, "Zelvant1");
+  check.Check(wizard != nullptr, "the wizard is named Zelvant1");
+  if (!wizard) return check.Failed();
+  check.Check(window.Document().IsModified(), "the document is marked modified");
+
+  log << "NumPages set to 4, then 2 is asked about and cancelled\n";
+  std::string asked;
+  SetMessageDlgHandler([&](const std::string& msg, TMsgDlgType, TMsgDlgButtons, Integer) {
+    asked = msg;
+    return mrCancel;
+  });
+  GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->SetValue("4");
+  window.Editor().Modified();
+  GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->SetValue("2");
+  window.Editor().Modified();
+  SetMessageDlgHandler(nullptr);
+  check.Check(asked == "Do you want to reduce the number of pages in the Zelvant?", "the question was asked");
+  check.Check(GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->GetValue() == "4", "NumPages stays 4");
+
+  auto page = [&] { return GetPropertyEditor(&window.Editor(), {wizard}, "Page")->GetValue(); };
+  auto press = [&](const char* name) { drive.ClickCentre(*static_cast<TControl*>(wizard->FindComponent(name))); };
+
+  log << "Page 2: a panel dragged out and a jump radio button clicked into it\n";
+  press("ChangeButton");  // from the dialog page to the wizard's pages
+  press("NextButton");
+  check.Check(page() == "2", "the wizard shows page 2 (" + page() + ")");
+  drive.ChooseClass("TAPanel");
+  drive.Drag(drive.FormPoint(Point(40, 64)), drive.FormPoint(Point(280, 200)));
+  auto* panel = dynamic_cast<TControl*>(Find(window, "APanel1"));
+  check.Check(panel && panel->Parent() == wizard, "APanel1 lies in the wizard");
+  drive.ChooseClass("TAJumpRadioBtn");
+  drive.Click(drive.FormPoint(Point(64, 96)));
+  auto* radio = dynamic_cast<TControl*>(Find(window, "AJumpRadioBtn1"));
+  check.Check(radio && radio->Parent() == panel, "AJumpRadioBtn1 lies in the panel");
+  shot("designer.png");
+
+  log << "Paging with Back and Next\n";
+  press("BackButton");
+  check.Check(page() == "1", "Back shows page 1");
+  press("NextButton");
+  check.Check(page() == "2", "Next shows page 2 again");
+
+  log << "Undo to the empty form and Redo to the end\n";
+  const std::string before = window.Document().Text();
+  size_t undos = 0;
+  while (window.Document().CanUndo()) {
+    window.Undo();
+    ++undos;
+  }
+  check.Check(window.Document().Form()->ComponentCount() == 0,
+              "undo reaches the empty form (" + std::to_string(undos) + " steps)");
+  while (window.Document().CanRedo()) window.Redo();
+  check.Check(window.Document().Text() == before, "redo comes back to the end");
+
+  log << "Saved, opened again, compared byte for byte\n";
+  const fs::path file = (outDir.empty() ? fs::temp_directory_path() : fs::path(outDir)) / "story.dfm";
+  check.Check(window.SaveAs(file.string()), "saved");
+  const std::string saved = ReadTextFile(file.string());
+  check.Check(saved == before, "the file holds the form's text");
+  if (saved != before) log << "----\n" << before << "----\n" << saved << "----\n";
+  check.Check(window.OpenFile(file.string()), "opened");
+  check.Check(window.Document().Text() == saved, "the form reads back as saved");
+  check.Check(!window.Document().IsModified(), "and it is not modified");
+
+  log << "Run and finish the wizard\n";
+  window.OnRunStarted = [](TForm& form) {
+    for (const char* path : {"Zelvant1.NextButton", "Zelvant1.NextButton", "Zelvant1.NextButton", "Zelvant1.OKButton"}) {
+      TInputEvent e;
+      e.Kind = TInputEvent::TKind::ClickControl;
+      e.Path = path;
+      e.Form = &form;
+      Application->Headless()->Post(e);
+    }
+  };
+  const TRunResult run = window.Run();
+  window.OnRunStarted = nullptr;
+  check.Check(run.ModalResult == mrOk, "the wizard finished with OK (" + std::to_string(run.ModalResult) + ")");
+  check.Check(window.Document().Text() == saved && !window.Document().IsModified(), "the document is untouched");
+  return check.Failed();
+}
+
+}  // namespace designer
