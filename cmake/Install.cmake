@@ -23,6 +23,10 @@ foreach(program zelvant-demo formtool zelvant-designer)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+# The designer reads its language file from its own directory.
+if(TARGET zelvant-designer)
+  install(FILES examples/Zelv.ini DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 install(EXPORT ZelvantTargets NAMESPACE Zelvant:: DESTINATION ${ZELVANT_CMAKE_DIR})
 set(ZELVANT_WITH_SDL ${SDL2_FOUND})

@@ -29,8 +29,8 @@ std::vector<std::string> DefaultPackageCandidates(const std::string& programDir)
   namespace fs = std::filesystem;
   const std::string file = ZELVANT_DESIGN_FILE_NAME;
   std::vector<std::string> list{(fs::path(programDir) / file).string(),
-                                (fs::path(programDir) / ".." / "lib" / file).string(),
-                                (fs::path(programDir) / ".." / "lib64" / file).string()};
+                                (fs::path(programDir) / ZELVANT_DESIGN_LIBDIR / file).string(),
+                                (fs::path(programDir) / ".." / "lib" / file).string()};
 #ifdef ZELVANT_DESIGN_BUILD_PATH
   list.push_back(ZELVANT_DESIGN_BUILD_PATH);
 #endif

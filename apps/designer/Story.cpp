@@ -1,7 +1,8 @@
 // The scripted story of the designer, with a check after each step.
 #include <filesystem>
 
-#include "Script.h"
+#include "ScriptDriver.h"
+#include "host/core/Lists.h"
 #include "host/forms/Backend.h"
 #include "host/stdctrls/Dialogs.h"
 #include "host/streaming/Filer.h"
@@ -65,6 +66,29 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
   check.Check(asked == "Do you want to reduce the number of pages in the Zelvant?", "the question was asked");
   check.Check(GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->GetValue() == "4", "NumPages stays 4");
 
+  log << "Page names typed into their dialog\n";
+  {
+    THeadlessBackend& input = *Application->Headless();
+    // The first name typed replaces "Page 1"; the cell editor then stays open and
+    // follows the arrow with the caret after the text, which Backspace takes away.
+    bool editing = false;
+    for (const char* name : {"Welcome", "Installation", "Folder", "Ready"}) {
+      input.PressKey(VK_DOWN);
+      for (int i = 0; editing && i < 6; ++i) input.PressKey(VK_BACK);
+      input.TypeText(name);
+      editing = true;
+    }
+    TInputEvent ok;
+    ok.Kind = TInputEvent::TKind::ClickControl;
+    ok.Path = "Button7";  // OK
+    input.Post(ok);
+    GetPropertyEditor(&window.Editor(), {wizard}, "PageNames")->Edit();
+    window.Editor().Modified();
+    const auto* names = dynamic_cast<const TStrings*>(GetPropertyEditor(&window.Editor(), {wizard}, "PageNames")->GetObjectValue());
+    check.Check(names && names->Count() == 5 && names->Get(1) == "Welcome" && names->Get(4) == "Ready",
+                "the pages are named Welcome, Installation, Folder and Ready");
+  }
+
   auto page = [&] { return GetPropertyEditor(&window.Editor(), {wizard}, "Page")->GetValue(); };
   auto press = [&](const char* name) { drive.ClickCentre(*static_cast<TControl*>(wizard->FindComponent(name))); };
 
@@ -80,6 +104,27 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
   drive.Click(drive.FormPoint(Point(64, 96)));
   auto* radio = dynamic_cast<TControl*>(Find(window, "AJumpRadioBtn1"));
   check.Check(radio && radio->Parent() == panel, "AJumpRadioBtn1 lies in the panel");
+  // Its caption and width typed into the inspector, and a second one beside it.
+  auto set = [&](TComponent* c, const char* prop, const std::string& value) {
+    if (auto editor = GetPropertyEditor(&window.Editor(), {c}, prop)) editor->SetValue(value);
+    window.Editor().Modified();
+  };
+  if (radio) {
+    set(radio, "Caption", "Typical installation");
+    set(radio, "Width", "176");
+    set(radio, "Height", "24");
+  }
+  drive.ChooseClass("TAJumpRadioBtn");
+  drive.Click(drive.FormPoint(Point(64, 136)));
+  if (TComponent* second = Find(window, "AJumpRadioBtn2")) {
+    set(second, "Caption", "Custom installation");
+    set(second, "Width", "176");
+    set(second, "Height", "24");
+  }
+  drive.ChooseClass("TLabel");
+  drive.Click(drive.FormPoint(Point(40, 24)));
+  if (TComponent* label = Find(window, "Label1")) set(label, "Caption", "How do you want to install?");
+  drive.Click(drive.FormPoint(Point(72, 100)));  // the first radio button again
   shot("designer.png");
 
   log << "Paging with Back and Next\n";
@@ -87,6 +132,22 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
   check.Check(page() == "1", "Back shows page 1");
   press("NextButton");
   check.Check(page() == "2", "Next shows page 2 again");
+
+  log << "A route built in the way-list editor\n";
+  {
+    THeadlessBackend& input = *Application->Headless();
+    for (const char* button : {"Button8", "Button2"}) {  // Default, then OK
+      TInputEvent e;
+      e.Kind = TInputEvent::TKind::ClickControl;
+      e.Path = button;
+      input.Post(e);
+    }
+    GetPropertyEditor(&window.Editor(), {wizard}, "WayList")->Edit();
+    window.Editor().Modified();
+    set(wizard, "WayListEnabled", "True");
+    check.Check(window.Document().Text().find("WayList.NumPages = 4") != std::string::npos,
+                "the way list holds a row for each of the four pages");
+  }
 
   log << "Undo to the empty form and Redo to the end\n";
   const std::string before = window.Document().Text();

@@ -12,7 +12,7 @@
 #include "DesignerWindow.h"
 #include "HostPalette.h"
 #include "Packages.h"
-#include "Script.h"
+#include "ScriptDriver.h"
 #include "host/core/SysUtils.h"
 #ifdef ZELVANT_HAVE_SDL
 #include "host/sdl/SdlBackend.h"

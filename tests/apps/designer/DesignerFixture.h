@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "DesignerWindow.h"
-#include "Script.h"
+#include "ScriptDriver.h"
 #include "host/stdctrls/Dialogs.h"
 
 namespace designertest {

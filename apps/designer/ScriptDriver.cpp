@@ -1,4 +1,4 @@
-#include "Script.h"
+#include "ScriptDriver.h"
 
 #include <filesystem>
 
