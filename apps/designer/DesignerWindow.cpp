@@ -6,6 +6,8 @@
 #include "host/stdctrls/Dialogs.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/streaming/Filer.h"
+#include "findings/ShowFinding.h"
+#include "zelvant/ZelvA.h"
 
 namespace designer {
 
@@ -52,17 +54,24 @@ TDesignerWindow::TDesignerWindow(TComponent* owner) : TForm(owner) {
 
   side_ = NewPanel(this, this, alRight, 300);
   side_->SetBorderWidth(2);
-  secondArea_ = NewPanel(this, side_, alBottom, 200);
-  secondArea_->SetVisible(false);
+  auto header = [this](TWinControl* parent, const std::string& caption) {
+    TPanel* h = NewPanel(this, parent, alTop, 22);
+    h->SetCaption("  " + caption);
+    h->SetAlignment(taLeftJustify);
+    h->SetColor(TColor(0xE8DCD0));
+  };
+  secondArea_ = NewPanel(this, side_, alBottom, 180);
+  secondArea_->SetBevelOuter(bvLowered);
+  header(secondArea_, "Route Findings");
+  findings_ = new TRouteFindingsPanel(this);
+  findings_->SetParent(secondArea_);
+  findings_->SetAlign(alClient);
   inspectorArea_ = NewPanel(this, side_, alClient, 0);
   inspectorArea_->SetBevelOuter(bvLowered);
-  auto* header = NewPanel(this, inspectorArea_, alTop, 22);
-  header->SetCaption("  Object Inspector");
-  header->SetAlignment(taLeftJustify);
-  header->SetColor(TColor(0xE8DCD0));
-  inspectorNote_ = new TLabel(this);
-  inspectorNote_->SetParent(inspectorArea_);
-  inspectorNote_->SetBounds(10, 32, 270, 20);
+  header(inspectorArea_, "Object Inspector");
+  inspector_ = new TObjectInspector(this);
+  inspector_->SetParent(inspectorArea_);
+  inspector_->SetAlign(alClient);
 
   surface_ = new TDesignSurface(this);
   surface_->SetParent(this);
@@ -75,10 +84,15 @@ TDesignerWindow::TDesignerWindow(TComponent* owner) : TForm(owner) {
   editor_->SetKeyTarget(surface_);
   surface_->SetEditor(editor_.get());
   SetDesigner(editor_.get());  // the overlay (handles, band) is drawn into this window
+  inspector_->SetDesigner(editor_.get());
+  findings_->OnChoose = [this](TObject*, const zelvant::TRouteFinding& finding) {
+    if (zelvant::TZelvant* wizard = findings_->Wizard()) ShowFinding(*editor_, *wizard, finding);
+  };
 
   document_.OnFormReplaced = [this](TDesignedForm* now, TDesignedForm* old) {
     surface_->Hold(now);
-    editor_->FormReplaced(now, old);
+    editor_->FormReplaced(now, old);  // the inspector takes the new selection
+    FollowWizard();                    // before the old form goes
   };
   document_.OnStateChanged = [this] { UpdateState(); };
   editor_->OnSelectionChanged = [this] { SelectionChanged(); };
@@ -87,7 +101,12 @@ TDesignerWindow::TDesignerWindow(TComponent* owner) : TForm(owner) {
     if (TDesignedForm* f = document_.Form(); f->Left() != TDesignSurface::kMargin || f->Top() != TDesignSurface::kMargin)
       f->SetBounds(TDesignSurface::kMargin, TDesignSurface::kMargin, f->Width(), f->Height());
     UpdateState();
+    inspector_->Refresh();
+    FollowWizard();
     if (OnModified) OnModified();
+  };
+  editor_->OnRemoving = [this](TPersistent* component) {
+    if (component == findings_->Wizard()) findings_->SetWizard(nullptr);
   };
   editor_->OnContextMenu = [this](TPoint windowPos) {
     editor_->FillContextMenu(*contextMenu_->Items());
@@ -99,10 +118,13 @@ TDesignerWindow::TDesignerWindow(TComponent* owner) : TForm(owner) {
   OnCloseQuery = [this](TObject*, bool& canClose) { canClose = ConfirmDiscard(); };
   UpdateState();
   SelectionChanged();
+  FollowWizard();
 }
 
 TDesignerWindow::~TDesignerWindow() {
   SetDesigner(nullptr);
+  findings_->SetWizard(nullptr);
+  inspector_->SetSelection({});
   document_.OnFormReplaced = nullptr;
   document_.OnStateChanged = nullptr;
   // The designed form goes before the controls that show it.
@@ -158,15 +180,26 @@ void TDesignerWindow::UpdateState() {
 
 void TDesignerWindow::SelectionChanged() {
   const auto& sel = editor_->Selection();
-  std::string text;
-  if (sel.size() == 1) text = sel.front()->Name() + ": " + sel.front()->ClassName();
-  else text = std::to_string(sel.size()) + " components selected";
-  if (inspectorNote_) inspectorNote_->SetCaption(text);
-  if (sel.size() == 1)
+  inspector_->SetSelection(editor_->GetSelections());
+  if (sel.size() == 1) {
+    std::string text = sel.front()->Name() + ": " + sel.front()->ClassName();
     if (auto* c = dynamic_cast<TControl*>(sel.front()))
-      ShowStatus(text + "   " + std::to_string(c->Left()) + ", " + std::to_string(c->Top()) + "   " +
-                 std::to_string(c->Width()) + " x " + std::to_string(c->Height()));
+      text += "   " + std::to_string(c->Left()) + ", " + std::to_string(c->Top()) + "   " + std::to_string(c->Width()) +
+              " x " + std::to_string(c->Height());
+    ShowStatus(text);
+  } else {
+    ShowStatus(std::to_string(sel.size()) + " components selected");
+  }
   if (OnSelectionChanged) OnSelectionChanged();
+}
+
+// The findings follow the form's first wizard, checked again after each change.
+void TDesignerWindow::FollowWizard() {
+  zelvant::TZelvant* wizard = nullptr;
+  for (TComponent* c : document_.Form()->ComponentList())
+    if ((wizard = dynamic_cast<zelvant::TZelvant*>(c))) break;
+  if (findings_->Wizard() != wizard) findings_->SetWizard(wizard);
+  else findings_->Recheck();
 }
 
 void TDesignerWindow::ShowStatus(const std::string& text) {

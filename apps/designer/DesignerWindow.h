@@ -14,6 +14,8 @@
 #include "ToolBar.h"
 #include "host/stdctrls/ExtCtrls.h"
 #include "host/stdctrls/Menus.h"
+#include "inspector/ObjectInspector.h"
+#include "findings/RouteFindingsPanel.h"
 
 namespace designer {
 
@@ -30,6 +32,8 @@ class TDesignerWindow : public host::TForm {
   host::TPanel* InspectorArea() const { return inspectorArea_; }
   host::TPanel* SecondPanelArea() const { return secondArea_; }
   host::TPanel* StatusBar() const { return status_; }
+  TObjectInspector* Inspector() const { return inspector_; }
+  TRouteFindingsPanel* Findings() const { return findings_; }
   host::TPopupMenu* ContextMenu() const { return contextMenu_; }
   TToolButton* Button(const std::string& command) const;
 
@@ -70,6 +74,7 @@ class TDesignerWindow : public host::TForm {
   void BuildToolBar();
   void UpdateState();
   void SelectionChanged();
+  void FollowWizard();
   void ShowError(const std::string& text);
   std::string DefaultAskFileName(const std::string& caption, const std::string& initial);
 
@@ -80,7 +85,8 @@ class TDesignerWindow : public host::TForm {
   host::TPanel* side_ = nullptr;
   host::TPanel* inspectorArea_ = nullptr;
   host::TPanel* secondArea_ = nullptr;
-  host::TLabel* inspectorNote_ = nullptr;
+  TObjectInspector* inspector_ = nullptr;
+  TRouteFindingsPanel* findings_ = nullptr;
   host::TPanel* status_ = nullptr;
   TDesignSurface* surface_ = nullptr;
   host::TPopupMenu* contextMenu_ = nullptr;

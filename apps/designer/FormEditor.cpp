@@ -47,6 +47,7 @@ void TFormEditor::Changed() {
 
 void TFormEditor::Notification(TPersistent* component, TOperation operation) {
   if (operation != opRemove) return;
+  if (OnRemoving) OnRemoving(component);
   const auto it = std::find(selection_.begin(), selection_.end(), component);
   if (it == selection_.end()) {
     std::erase_if(origins_, [&](const TOrigin& o) { return o.Control == component; });

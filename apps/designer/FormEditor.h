@@ -87,6 +87,8 @@ class TFormEditor : public host::IDesigner {
   const std::string& ClipboardText() const { return clipboard_; }
 
   std::function<void()> OnSelectionChanged;
+  // A component of the form is about to be freed (after the selection let go of it).
+  std::function<void(host::TPersistent*)> OnRemoving;
   // Placing ended (a component was placed or Escape pressed): the palette's arrow is down again.
   std::function<void()> OnPlacingEnded;
   // After each recorded change of the form (the inspector refreshes from it).

@@ -80,8 +80,10 @@ void TFormEditor::DeleteSelection() {
       if (!control || !InsideAnother(control, controls)) doomed.push_back(c);
     }
   if (doomed.empty()) return;
+  // The selection lets go first: whoever shows it must not see a freed component.
   InvalidateSelection();
   selection_.assign(1, Form());
+  SelectionChanged();
   // Children owned by the form go with their parent: free them first, deepest last.
   for (TComponent* c : doomed) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
@@ -92,7 +94,6 @@ void TFormEditor::DeleteSelection() {
     }
     delete c;
   }
-  SelectionChanged();
   Changed();
 }
 
