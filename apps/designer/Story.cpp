@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "ScriptDriver.h"
+#include "inspector/ObjectInspector.h"
 #include "host/core/Lists.h"
 #include "host/forms/Backend.h"
 #include "host/stdctrls/Dialogs.h"
@@ -52,23 +53,48 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
   if (!wizard) return check.Failed();
   check.Check(window.Document().IsModified(), "the document is marked modified");
 
-  log << "NumPages set to 4, then 2 is asked about and cancelled\n";
+  // A value typed into the inspector's row of a property, then Enter; `keys` come after,
+  // for a dialog the row opens.
+  THeadlessBackend& input = *Application->Headless();
+  auto pressRow = [&](TComponent* c, const std::string& prop) -> bool {
+    window.Editor().Select(c);
+    TObjectInspector& in = *window.Inspector();
+    const Integer row = in.FindRow(prop);
+    if (row < 0) return false;
+    in.SetTopRow(row);
+    const TRect r = in.RowRect(row);
+    drive.ClickControl(in, Point(in.Splitter() + 24, (r.Top + r.Bottom) / 2));
+    return in.ItemIndex() == row;
+  };
+  auto inspect = [&](TComponent* c, const std::string& prop, const std::string& value) {
+    check.Check(pressRow(c, prop), "the inspector shows " + prop);
+    input.TypeText(value);
+    input.PressKey(VK_RETURN);
+    Application->ProcessMessages();
+  };
+  auto clickLater = [&](const char* path) {
+    TInputEvent e;
+    e.Kind = TInputEvent::TKind::ClickControl;
+    e.Path = path;
+    input.Post(e);
+  };
+
+  log << "NumPages set to 4 in the inspector, then 2 is asked about and cancelled\n";
   std::string asked;
   SetMessageDlgHandler([&](const std::string& msg, TMsgDlgType, TMsgDlgButtons, Integer) {
     asked = msg;
     return mrCancel;
   });
-  GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->SetValue("4");
-  window.Editor().Modified();
-  GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->SetValue("2");
-  window.Editor().Modified();
+  inspect(wizard, "NumPages", "4");
+  inspect(wizard, "NumPages", "2");
   SetMessageDlgHandler(nullptr);
   check.Check(asked == "Do you want to reduce the number of pages in the Zelvant?", "the question was asked");
   check.Check(GetPropertyEditor(&window.Editor(), {wizard}, "NumPages")->GetValue() == "4", "NumPages stays 4");
 
   log << "Page names typed into their dialog\n";
   {
-    THeadlessBackend& input = *Application->Headless();
+    check.Check(pressRow(wizard, "PageNames"), "the inspector shows PageNames");
+    input.PressKey(VK_RETURN);  // the row's dialog
     // The first name typed replaces "Page 1"; the cell editor then stays open and
     // follows the arrow with the caret after the text, which Backspace takes away.
     bool editing = false;
@@ -78,12 +104,8 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
       input.TypeText(name);
       editing = true;
     }
-    TInputEvent ok;
-    ok.Kind = TInputEvent::TKind::ClickControl;
-    ok.Path = "Button7";  // OK
-    input.Post(ok);
-    GetPropertyEditor(&window.Editor(), {wizard}, "PageNames")->Edit();
-    window.Editor().Modified();
+    clickLater("Button7");  // OK
+    Application->ProcessMessages();
     const auto* names = dynamic_cast<const TStrings*>(GetPropertyEditor(&window.Editor(), {wizard}, "PageNames")->GetObjectValue());
     check.Check(names && names->Count() == 5 && names->Get(1) == "Welcome" && names->Get(4) == "Ready",
                 "the pages are named Welcome, Installation, Folder and Ready");
@@ -105,10 +127,7 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
   auto* radio = dynamic_cast<TControl*>(Find(window, "AJumpRadioBtn1"));
   check.Check(radio && radio->Parent() == panel, "AJumpRadioBtn1 lies in the panel");
   // Its caption and width typed into the inspector, and a second one beside it.
-  auto set = [&](TComponent* c, const char* prop, const std::string& value) {
-    if (auto editor = GetPropertyEditor(&window.Editor(), {c}, prop)) editor->SetValue(value);
-    window.Editor().Modified();
-  };
+  auto set = [&](TComponent* c, const char* prop, const std::string& value) { inspect(c, prop, value); };
   if (radio) {
     set(radio, "Caption", "Typical installation");
     set(radio, "Width", "176");
@@ -135,16 +154,12 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
 
   log << "A route built in the way-list editor\n";
   {
-    THeadlessBackend& input = *Application->Headless();
-    for (const char* button : {"Button8", "Button2"}) {  // Default, then OK
-      TInputEvent e;
-      e.Kind = TInputEvent::TKind::ClickControl;
-      e.Path = button;
-      input.Post(e);
-    }
-    GetPropertyEditor(&window.Editor(), {wizard}, "WayList")->Edit();
-    window.Editor().Modified();
-    set(wizard, "WayListEnabled", "True");
+    check.Check(pressRow(wizard, "WayList"), "the inspector shows WayList");
+    input.PressKey(VK_RETURN);
+    clickLater("Button8");  // Default: a row for each page
+    clickLater("Button2");  // OK
+    Application->ProcessMessages();
+    inspect(wizard, "WayListEnabled", "True");
     check.Check(window.Document().Text().find("WayList.NumPages = 4") != std::string::npos,
                 "the way list holds a row for each of the four pages");
   }
