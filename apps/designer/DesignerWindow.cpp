@@ -105,6 +105,10 @@ TDesignerWindow::TDesignerWindow(TComponent* owner) : TForm(owner) {
     FollowWizard();
     if (OnModified) OnModified();
   };
+  editor_->OnDragStep = [this] {
+    inspector_->Refresh();  // Left and Top follow the drag
+    ShowSelectionStatus();
+  };
   editor_->OnRemoving = [this](TPersistent* component) {
     if (component == findings_->Wizard()) findings_->SetWizard(nullptr);
   };
@@ -179,18 +183,22 @@ void TDesignerWindow::UpdateState() {
 }
 
 void TDesignerWindow::SelectionChanged() {
-  const auto& sel = editor_->Selection();
   inspector_->SetSelection(editor_->GetSelections());
-  if (sel.size() == 1) {
-    std::string text = sel.front()->Name() + ": " + sel.front()->ClassName();
-    if (auto* c = dynamic_cast<TControl*>(sel.front()))
-      text += "   " + std::to_string(c->Left()) + ", " + std::to_string(c->Top()) + "   " + std::to_string(c->Width()) +
-              " x " + std::to_string(c->Height());
-    ShowStatus(text);
-  } else {
-    ShowStatus(std::to_string(sel.size()) + " components selected");
-  }
+  ShowSelectionStatus();
   if (OnSelectionChanged) OnSelectionChanged();
+}
+
+void TDesignerWindow::ShowSelectionStatus() {
+  const auto& sel = editor_->Selection();
+  if (sel.size() != 1) {
+    ShowStatus(std::to_string(sel.size()) + " components selected");
+    return;
+  }
+  std::string text = sel.front()->Name() + ": " + sel.front()->ClassName();
+  if (auto* c = dynamic_cast<TControl*>(sel.front()))
+    text += "   " + std::to_string(c->Left()) + ", " + std::to_string(c->Top()) + "   " + std::to_string(c->Width()) +
+            " x " + std::to_string(c->Height());
+  ShowStatus(text);
 }
 
 // The findings follow the form's first wizard, checked again after each change.

@@ -74,6 +74,7 @@ class TDesignerWindow : public host::TForm {
   void BuildToolBar();
   void UpdateState();
   void SelectionChanged();
+  void ShowSelectionStatus();
   void FollowWizard();
   void ShowError(const std::string& text);
   std::string DefaultAskFileName(const std::string& caption, const std::string& initial);

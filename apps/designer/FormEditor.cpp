@@ -356,8 +356,9 @@ void TFormEditor::MouseMove(TPoint p) {
       SetBand(Rect(std::min(dragStart_.X, p.X), std::min(dragStart_.Y, p.Y), std::max(dragStart_.X, p.X) + 1,
                    std::max(dragStart_.Y, p.Y) + 1));
       break;
-    case TDrag::None: break;
+    case TDrag::None: return;
   }
+  if ((drag_ == TDrag::Move || drag_ == TDrag::Resize) && OnDragStep) OnDragStep();
 }
 
 void TFormEditor::MouseUp(TPoint p) {

@@ -93,6 +93,8 @@ class TFormEditor : public host::IDesigner {
   std::function<void()> OnPlacingEnded;
   // After each recorded change of the form (the inspector refreshes from it).
   std::function<void()> OnModified;
+  // A drag moved or sized the selection a step (recorded when the mouse goes up).
+  std::function<void()> OnDragStep;
   // A right click: the context menu should open at this point of the window.
   std::function<void(host::TPoint windowPos)> OnContextMenu;
   // A message for the user (a rejected paste, say).

@@ -1,5 +1,6 @@
 // Placing and arranging with the mouse and the keys, as a person does.
 #include "DesignerFixture.h"
+#include "host/forms/Backend.h"
 #include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
@@ -133,6 +134,27 @@ TEST_F(DesignerTest, TheHandlesAreDrawnAroundTheSelection) {
   drive_->Click(drive_->FormPoint(Point(300, 200)));
   window_->PaintTo(shot);
   EXPECT_NE(shot.Pixel(h.Left + 2, h.Top + 2) & 0xFFFFFF, blue) << "the handle went with the selection";
+}
+
+}  // namespace designertest
+
+namespace designertest {
+
+TEST_F(DesignerTest, TheInspectorFollowsADragStepByStep) {
+  TControl* b = Drop("TButton", Point(16, 16));
+  designer::TObjectInspector& in = *window_->Inspector();
+  const Integer left = in.FindRow("Left");
+  ASSERT_GE(left, 0);
+  EXPECT_EQ(in.Row(left).Value, "16");
+  THeadlessBackend& input = *Application->Headless();
+  const TPoint from = drive_->FormPoint(Point(20, 20));
+  input.MouseDown(from);
+  input.MouseMove(Point(from.X + 17, from.Y), TShiftState{ssLeft});
+  Application->ProcessMessages();
+  EXPECT_EQ(b->Left(), 32);
+  EXPECT_EQ(in.Row(in.FindRow("Left")).Value, "32") << "updated while the button is still down";
+  input.MouseUp(Point(from.X + 17, from.Y));
+  Application->ProcessMessages();
 }
 
 }  // namespace designertest
