@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "DesignerWindow.h"
-#include "HostPalette.h"
+#include "host/design/DesignIntf.h"
 #include "host/forms/Backend.h"
 #include "host/stdctrls/StdCtrls.h"
 #include "host/streaming/Filer.h"

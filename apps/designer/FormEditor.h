@@ -67,7 +67,8 @@ class TFormEditor : public host::IDesigner {
   bool KeyDown(host::Word key, host::TShiftState shift);
   void Nudge(host::Integer dx, host::Integer dy, bool resize);
   void DeleteSelection();
-  // The selected controls (not those inside another selected one) as form-file text.
+  // The selected controls (not those inside another selected one) as form-file text;
+  // Ctrl+C puts it on the clipboard, Ctrl+V reads it from there.
   std::string CopyText() const;
   void CopySelection();
   // Components read from form-file text into the selected container, renamed where
@@ -82,9 +83,6 @@ class TFormEditor : public host::IDesigner {
   // The context menu of the selection: the component editor's verbs, then Bring to
   // Front, Send to Back and Align to Grid.
   void FillContextMenu(host::TMenuItem& items);
-
-  // The text Ctrl+C put aside (the clipboard of the application once it has one).
-  const std::string& ClipboardText() const { return clipboard_; }
 
   std::function<void()> OnSelectionChanged;
   // A component of the form is about to be freed (after the selection let go of it).
@@ -134,7 +132,6 @@ class TFormEditor : public host::IDesigner {
   std::vector<host::TComponent*> selection_;
   const host::TClassInfo* placing_ = nullptr;
   bool grid_ = true;
-  std::string clipboard_;
 
   TDrag drag_ = TDrag::None;
   host::TPoint dragStart_;  // window pixels

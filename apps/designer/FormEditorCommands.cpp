@@ -6,6 +6,7 @@
 
 #include "FormEditor.h"
 #include "FormText.h"
+#include "host/forms/Clipbrd.h"
 #include "host/stdctrls/Menus.h"
 #include "host/streaming/Filer.h"
 
@@ -108,7 +109,7 @@ std::string TFormEditor::CopyText() const {
 
 void TFormEditor::CopySelection() {
   const std::string text = CopyText();
-  if (!text.empty()) clipboard_ = text;
+  if (!text.empty()) Clipboard().SetAsText(text);
 }
 
 std::vector<TComponent*> TFormEditor::PasteText(const std::string& text) {
@@ -156,9 +157,10 @@ std::vector<TComponent*> TFormEditor::PasteText(const std::string& text) {
 }
 
 void TFormEditor::Paste() {
-  if (clipboard_.empty()) return;
+  const std::string text = Clipboard().AsText();
+  if (text.empty()) return;
   try {
-    PasteText(clipboard_);
+    PasteText(text);
   } catch (const Exception& e) {
     if (OnError) OnError("Cannot paste: " + e.Message());
   }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "DesignerWindow.h"
-#include "HostPalette.h"
+#include "host/design/DesignIntf.h"
 #include "Packages.h"
 #include "ScriptDriver.h"
 #include "host/core/SysUtils.h"
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     else return Usage();
   }
   using namespace host;
-  designer::RegisterHostPalette();
+  host::RegisterStandardComponents();
   const std::string programDir = ExtractFilePath(Application->ExeName());
   const std::string zelvant = designer::FindDefaultPackage(programDir);
   std::vector<std::string> problems;

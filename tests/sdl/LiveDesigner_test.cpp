@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "DesignerWindow.h"
-#include "HostPalette.h"
+#include "host/design/DesignIntf.h"
 #include "LiveFixture.h"
 #include "LiveRun.h"
 #include "Packages.h"
@@ -31,7 +31,7 @@ TPoint Centre(const TRect& r) { return Point((r.Left + r.Right) / 2, (r.Top + r.
 
 TEST_F(LiveTest, TheDesignerPlacesDragsEditsAndSavesInALiveWindow) {
   static const bool loaded = [] {
-    designer::RegisterHostPalette();
+    host::RegisterStandardComponents();
     designer::LoadDesignPackage(ZELVANT_DESIGN_LIBRARY);
     return true;
   }();

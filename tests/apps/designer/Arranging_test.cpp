@@ -1,6 +1,7 @@
 // Placing and arranging with the mouse and the keys, as a person does.
 #include "DesignerFixture.h"
 #include "host/forms/Backend.h"
+#include "host/forms/Clipbrd.h"
 #include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
@@ -108,7 +109,7 @@ TEST_F(DesignerTest, CopyAndPasteGiveNewNamesAndChangeNothingOnBadText) {
   drive_->Key(VK_ESCAPE);
   ASSERT_EQ(window_->Editor().Selection(), std::vector<TComponent*>{p});
   drive_->Key('C', TShiftState{ssCtrl});
-  const std::string copied = window_->Editor().ClipboardText();
+  const std::string copied = Clipboard().AsText();
   EXPECT_EQ(copied.rfind("object Panel1: TPanel\n", 0), 0u) << copied;
   EXPECT_NE(copied.find("  object Button1: TButton\n"), std::string::npos);
   drive_->Click(drive_->FormPoint(Point(300, 200)));  // the form

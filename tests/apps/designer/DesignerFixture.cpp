@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "HostPalette.h"
+#include "host/design/DesignIntf.h"
 #include "Packages.h"
 #include "host/design/DesignIntf.h"
 #include "host/forms/Backend.h"
@@ -17,7 +17,7 @@ namespace {
 
 void LoadPackagesOnce() {
   static const bool loaded = [] {
-    designer::RegisterHostPalette();
+    host::RegisterStandardComponents();
     designer::LoadDesignPackage(ZELVANT_DESIGN_LIBRARY);
     return true;
   }();
