@@ -225,7 +225,7 @@ void TControl::SendToBack() {
 IWindowHost* TControl::WindowHost() const {
   const TControl* c = this;
   while (c->parent_) c = c->parent_;
-  return dynamic_cast<IWindowHost*>(const_cast<TControl*>(c));
+  return const_cast<TControl*>(c)->AsWindowHost();
 }
 
 TPoint TControl::WindowOrigin() const {

@@ -1,4 +1,6 @@
 // The message path of controls: Perform -> WndProc -> Dispatch -> handler method.
+#include <algorithm>
+
 #include "host/controls/Controls.h"
 
 namespace host {
@@ -216,7 +218,24 @@ void TWinControl::CMDialogChar(TWMKey& m) {
   m.Result = raw.Result;
 }
 
-void TWinControl::CMFocusChanged(TMessage& m) { Broadcast(m); }
+void TWinControl::CMFocusChanged(TMessage&) {}
+
+namespace {
+std::vector<TWinControl*>& Watchers() {
+  static std::vector<TWinControl*> watchers;
+  return watchers;
+}
+}  // namespace
+
+const std::vector<TWinControl*>& TWinControl::FocusWatchers() { return Watchers(); }
+
+void TWinControl::SetWatchesFocus(bool value) {
+  if (watchesFocus_ == value) return;
+  watchesFocus_ = value;
+  auto& watchers = Watchers();
+  if (value) watchers.push_back(this);
+  else watchers.erase(std::find(watchers.begin(), watchers.end(), this));
+}
 void TWinControl::CMEnter(TMessage&) { DoEnter(); }
 void TWinControl::CMExit(TMessage&) { DoExit(); }
 

@@ -162,6 +162,8 @@ class TControl : public TComponent {
   virtual bool PaintFillsClient() const { return false; }
 
  protected:
+  // The window a top-level control is (the form), without a cross cast per look-up.
+  virtual IWindowHost* AsWindowHost() { return nullptr; }
   // Mouse and click handling; the default implementations raise the events.
   virtual void MouseDown(TMouseButton button, TShiftState shift, Integer x, Integer y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, Integer x, Integer y);
@@ -260,6 +262,9 @@ class TWinControl : public TControl {
 
   // Sends a message to every child until one answers with a non-zero result.
   void Broadcast(TMessage& message);
+  // CM_FOCUSCHANGED goes to the control losing the focus, the one gaining it, and the
+  // controls that asked to hear every change (the default buttons): no walk over all.
+  static const std::vector<TWinControl*>& FocusWatchers();
 
   // A window is made when the control first shows in a form that has one. Making it
   // sets csCreating and sends WM_SIZE; afterwards every change of size sends WM_SIZE.
@@ -292,6 +297,10 @@ class TWinControl : public TControl {
   virtual void DoEnter();
   virtual void DoExit();
   virtual void Resize();
+
+  // A control whose look follows every focus change of its window (not only its own)
+  // asks for CM_FOCUSCHANGED on each one.
+  void SetWatchesFocus(bool value);
 
   // Message handlers.
   virtual void WMSize(TWMSize& message);
@@ -332,6 +341,7 @@ class TWinControl : public TControl {
   bool alignNeeded_ = false;
   bool tabStop_ = false;
   bool handle_ = false;
+  bool watchesFocus_ = false;
   TTabOrder pendingTabOrder_ = -1;  // read from a form file, applied in Loaded
 };
 

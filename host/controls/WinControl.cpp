@@ -23,6 +23,7 @@ void TWinControl::PaintControl(TCanvas& canvas) {
 }
 
 TWinControl::~TWinControl() {
+  SetWatchesFocus(false);
   Destroying();
   // A parent frees its children, whoever owns them; each leaves its owner as it goes.
   while (!wins_.empty() || !graphics_.empty()) {

@@ -321,7 +321,14 @@ void TCustomForm::SetWindowFocus(TWinControl* control) {
   for (auto it = enter.rbegin(); it != enter.rend(); ++it) (*it)->Perform(CM_ENTER);
   if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<NativeInt>(control));
   if (control && focused_ == control) control->Perform(WM_SETFOCUS, reinterpret_cast<NativeInt>(old));
-  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<NativeInt>(focused_));
+  // Told: the control that lost the focus, the one that has it now, and the watchers
+  // of this window (the default buttons, whose look depends on whether a button has it).
+  const NativeInt now = reinterpret_cast<NativeInt>(focused_);
+  if (old && old != focused_ && ContainsControl(old)) old->Perform(CM_FOCUSCHANGED, 0, now);
+  if (focused_) focused_->Perform(CM_FOCUSCHANGED, 0, now);
+  const std::vector<TWinControl*> watchers = FocusWatchers();  // a handler may change them
+  for (TWinControl* w : watchers)
+    if (w != old && w != focused_ && w->WindowHost() == this) w->Perform(CM_FOCUSCHANGED, 0, now);
 }
 
 void TCustomForm::ControlRemoving(TControl* control) {

@@ -92,6 +92,7 @@ class TCustomForm : public TWinControl, public IWindowHost {
   TBitmap& WindowBitmap() override;
   // False until the window is first painted; until then nothing needs invalidating.
   bool HasWindowPixels() const override { return window_ != nullptr; }
+  IWindowHost* AsWindowHost() override { return this; }
   void InvalidateWindowRect(const TRect& windowRect) override;
   void UpdateWindow() override;
   // What needs painting: rectangles that do not overlap one another, and their bounds.

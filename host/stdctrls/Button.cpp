@@ -39,6 +39,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::SetDefault(bool value) {
   if (default_ == value) return;
   default_ = value;
+  SetWatchesFocus(value);
   const TCustomForm* form = GetParentForm(this);
   TWinControl* focused = form ? form->FocusedControl() : nullptr;
   active_ = dynamic_cast<TButton*>(focused) ? focused == this : default_;
@@ -135,7 +136,6 @@ void TButton::CMFocusChanged(TMessage& m) {
     active_ = active;
     Invalidate();
   }
-  TWinControl::CMFocusChanged(m);
 }
 
 void TButton::PaintControl(TCanvas& c) {
