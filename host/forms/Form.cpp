@@ -326,9 +326,12 @@ void TCustomForm::SetWindowFocus(TWinControl* control) {
   const NativeInt now = reinterpret_cast<NativeInt>(focused_);
   if (old && old != focused_ && ContainsControl(old)) old->Perform(CM_FOCUSCHANGED, 0, now);
   if (focused_) focused_->Perform(CM_FOCUSCHANGED, 0, now);
-  const std::vector<TWinControl*> watchers = FocusWatchers();  // a handler may change them
-  for (TWinControl* w : watchers)
+  // By index over the live list: a handler may add or free watchers.
+  const std::vector<TWinControl*>& watchers = FocusWatchers();
+  for (size_t i = 0; i < watchers.size(); ++i) {
+    TWinControl* w = watchers[i];
     if (w != old && w != focused_ && w->WindowHost() == this) w->Perform(CM_FOCUSCHANGED, 0, now);
+  }
 }
 
 void TCustomForm::ControlRemoving(TControl* control) {
