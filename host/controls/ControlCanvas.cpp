@@ -10,6 +10,7 @@ HOST_PUBLISHED(TGraphicControl) {}
 
 void TControlCanvas::Prepare() {
   if (painting_) return;
+  SetCoveredRects(nullptr);
   IWindowHost* form = control_->WindowHost();
   // A window without pixels yet is painted whole when first shown; measuring text
   // needs none.
@@ -33,6 +34,7 @@ void TControlCanvas::Prepare() {
 void TControlCanvas::BeginPaint(const TCanvas& painter) {
   SetTarget(painter.Target());
   SetOrigin(painter.Origin());
+  SetCoveredRects(painter.CoveredRects());
   TRect clip = painter.ClipRect();
   SetClipRect(OffsetRect(clip, painter.Origin().X, painter.Origin().Y));
   Pen().SetColor(clBlack);

@@ -355,7 +355,10 @@ class TControlCanvas : public TCanvas {
   void Prepare();
   // Set by the form around Paint: origin and clip come from the paint in progress.
   void BeginPaint(const TCanvas& painter);
-  void EndPaint() { painting_ = false; }
+  void EndPaint() {
+    painting_ = false;
+    SetCoveredRects(nullptr);
+  }
   // Runs paint with the canvas set up from painter, ending the paint however it leaves.
   template <class F>
   void PaintWith(const TCanvas& painter, F&& paint) {

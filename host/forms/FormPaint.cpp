@@ -134,6 +134,10 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
   }
   if (first == wins.size()) {
     first = 0;
+    // What the windowed children will paint over opaquely is not filled beneath them.
+    covered_.clear();
+    CollectCovered(control, co, client, 0, 0, covered_);
+    painter_->SetCoveredRects(covered_.empty() ? nullptr : &covered_);
     ResetCanvas(*painter_, *control, co, client);
     control->PaintControl(*painter_);
     for (TControl* g : control->graphics_) {
@@ -144,12 +148,34 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
       ResetCanvas(*painter_, *g, go, r);
       g->PaintControl(*painter_);
     }
+    painter_->SetCoveredRects(nullptr);
   }
   for (size_t i = first; i < wins.size(); ++i) {
     TWinControl* w = wins[i];
     if (!w->visible_) continue;
     const TRect r = IntersectRect(client, Bounds(co.X + w->left_, co.Y + w->top_, w->width_, w->height_));
     if (!r.IsEmpty()) PaintTree(w, r);
+  }
+}
+
+// The client faces, within clip, of the windowed children from index `from` on that fill
+// their client area by themselves (csOpaque erases it with the control's colour), and
+// of such grandchildren inside children that do not, which the paint in progress draws
+// after control's own pass. Two levels down is where the gain ends.
+void TCustomForm::CollectCovered(const TWinControl* control, TPoint clientOrigin, const TRect& clip, size_t from,
+                                 int depth, std::vector<TRect>& out) {
+  const auto& wins = control->wins_;
+  for (size_t i = from; i < wins.size(); ++i) {
+    const TWinControl* w = wins[i];
+    if (!w->visible_) continue;
+    const TRect a = w->WindowClientArea();
+    const TPoint o = Point(clientOrigin.X + w->left_ + a.Left, clientOrigin.Y + w->top_ + a.Top);
+    const TRect face = IntersectRect(clip, Bounds(o.X, o.Y, a.Width(), a.Height()));
+    if (face.IsEmpty()) continue;
+    if (w->controlStyle_.Contains(csOpaque) || w->PaintFillsClient())
+      out.push_back(face);
+    else if (depth < 1)
+      CollectCovered(w, o, face, 0, depth + 1, out);
   }
 }
 

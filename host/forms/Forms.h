@@ -150,6 +150,8 @@ class TCustomForm : public TWinControl, public IWindowHost {
   void FitParent();
   void SetWindowFocus(TWinControl* control);
   void PaintTree(TWinControl* control, const TRect& clip);
+  static void CollectCovered(const TWinControl* control, TPoint clientOrigin, const TRect& clip, size_t from,
+                             int depth, std::vector<TRect>& out);
   TControl* InputTarget(TPoint windowPos) const;
   void SendMouse(TControl* target, Cardinal msg, NativeInt keys, TPoint windowPos);
 
@@ -169,6 +171,7 @@ class TCustomForm : public TWinControl, public IWindowHost {
   std::unique_ptr<TBitmap> window_;
   std::unique_ptr<TCanvas> painter_;
   std::vector<TRect> invalid_;
+  std::vector<TRect> covered_;  // scratch of PaintTree: what the children will paint over
   Integer focusHold_ = 0;
   bool focusLost_ = false;  // the focused control was hidden or disabled during a hold
   // The caption bar's gradient, drawn once per size and activation.

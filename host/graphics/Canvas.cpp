@@ -1,4 +1,5 @@
 // The canvas: target, origin and clipping, pixels, rectangles and the focus frame.
+#include <algorithm>
 #include <limits>
 
 #include "host/core/ClassBuilder.h"
@@ -70,9 +71,52 @@ void TCanvas::PlotPen(Integer x, Integer y, std::uint32_t pixel, unsigned& dotPh
   }
 }
 
+namespace {
+
+// Fills box except where covered, band by band: the covered rectangles' top and bottom
+// edges cut the box into bands, and each band is filled between the rectangles crossing it.
+void FillUncovered(const TRaster& r, const TBox& box, const TBrush& brush, const std::vector<TBox>& covered) {
+  std::vector<i64> edges{box.T, box.B};
+  for (const TBox& c : covered) {
+    edges.push_back(c.T);
+    edges.push_back(c.B);
+  }
+  std::sort(edges.begin(), edges.end());
+  edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+  std::vector<std::pair<i64, i64>> spans;
+  for (size_t e = 0; e + 1 < edges.size(); ++e) {
+    const i64 top = edges[e], bottom = edges[e + 1];
+    spans.clear();
+    for (const TBox& c : covered)
+      if (c.T <= top && c.B >= bottom) spans.emplace_back(c.L, c.R);
+    std::sort(spans.begin(), spans.end());
+    i64 x = box.L;
+    for (const auto& [left, right] : spans) {
+      if (left > x) r.BrushBox(TBox{x, top, left, bottom}, brush);
+      x = std::max(x, right);
+    }
+    if (x < box.R) r.BrushBox(TBox{x, top, box.R, bottom}, brush);
+  }
+}
+
+}  // namespace
+
 void TCanvas::FillRect(const TRect& rect) {
   const TRaster r(*this);
-  r.BrushBox(r.ToBitmap(rect.Left, rect.Top, rect.Right, rect.Bottom), brush_);
+  const TBox box = r.ToBitmap(rect.Left, rect.Top, rect.Right, rect.Bottom).Intersect(r.Clip());
+  if (box.Empty()) return;
+  if (covered_) {
+    std::vector<TBox> hits;
+    for (const TRect& c : *covered_) {
+      const TBox hit = TBox{c.Left, c.Top, c.Right, c.Bottom}.Intersect(box);
+      if (!hit.Empty()) hits.push_back(hit);
+    }
+    if (!hits.empty()) {
+      FillUncovered(r, box, brush_, hits);
+      return;
+    }
+  }
+  r.BrushBox(box, brush_);
 }
 
 void TCanvas::FrameRect(const TRect& rect) {

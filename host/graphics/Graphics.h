@@ -202,6 +202,11 @@ class TCanvas : public TPersistent {
   // The area drawing can reach, in bitmap pixels: the clip rectangle within the target
   // (empty without a target).
   TRect BitmapClipRect() const;
+  // Rectangles (bitmap pixels) that the paint in progress covers opaquely later on:
+  // FillRect leaves them out, as its pixels there would be painted over anyway. The
+  // list is the caller's and must outlive its use; nullptr (the default) leaves none out.
+  void SetCoveredRects(const std::vector<TRect>* rects) { covered_ = rects; }
+  const std::vector<TRect>* CoveredRects() const { return covered_; }
 
   TPoint PenPos() const { return penPos_; }
   void MoveTo(Integer x, Integer y);
@@ -257,6 +262,7 @@ class TCanvas : public TPersistent {
   bool clipSet_ = false;
   bool clipEmpty_ = false;
   TPoint penPos_;
+  const std::vector<TRect>* covered_ = nullptr;
 };
 
 // Captions with accelerator prefixes: "&File" shows "File" with the F underlined,

@@ -8,6 +8,7 @@
 #include "Route.h"
 #include "host/streaming/Filer.h"
 #include "host/stdctrls/StdCtrls.h"
+#include "host/PaintCoverage.h"
 
 using namespace host;
 using namespace demo;
@@ -264,4 +265,18 @@ TEST(Demo, TheLicenceIsReadOnlyAndScrolls) {
   EXPECT_GT(memo->RowCount(), memo->VisibleRows());
   EXPECT_GT(afterKeys, 0);
   EXPECT_EQ(memo->TopRow(), memo->RowCount() - memo->VisibleRows());
+}
+
+// Fills under opaque controls are left out of the paint; on every page of both wizards,
+// the dialog page included, that leaves no pixel of the window unpainted.
+TEST(Demo, EveryPixelOfEveryPageIsPainted) {
+  for (const char* file : {"setup.dfm", "setup-tabbed.dfm"}) {
+    auto form = Load(file);
+    form->Show();
+    auto* wizard = As<zelvant::TZelvant>(form->FindComponent("Zelvant1"));
+    for (Integer page = 0; page <= wizard->NumPages(); ++page) {
+      wizard->setPage(page);
+      EXPECT_EQ(pixeltest::UnpaintedPixels(*form), 0) << file << " page " << page;
+    }
+  }
 }

@@ -327,3 +327,27 @@ TEST(CanvasBlit, StretchDrawScalesByNearestPixel) {
   for (int y = 2; y < 6; ++y)
     for (int x = 2; x < 6; ++x) EXPECT_EQ(s.bitmap.Pixel(x, y), src.Pixel((x - 2) / 2, (y - 2) / 2));
 }
+
+// Rectangles a later paint covers are left out of FillRect, whatever their overlap, and
+// the rest of the rectangle is filled exactly once as before.
+TEST(CanvasFill, CoveredRectanglesAreLeftOutOfTheFill) {
+  TBitmap bitmap(40, 30);
+  TCanvas canvas(&bitmap);
+  canvas.Brush().SetColor(clRed);
+  const std::vector<TRect> covered{Rect(5, 5, 15, 15), Rect(10, 10, 20, 20), Rect(30, 0, 60, 10),
+                                   Rect(-5, 25, 3, 40)};
+  canvas.SetCoveredRects(&covered);
+  canvas.SetOrigin(Point(2, 0));
+  canvas.FillRect(Rect(-2, 0, 36, 28));  // bitmap x 0..37
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) {
+      bool under = false;
+      for (const TRect& c : covered) under = under || (x >= c.Left && x < c.Right && y >= c.Top && y < c.Bottom);
+      const bool filled = x < 38 && y < 28 && !under;
+      ASSERT_EQ(bitmap.Pixel(x, y), filled ? kRed : kWhite) << x << "," << y;
+    }
+  // Without the list the whole rectangle is filled again.
+  canvas.SetCoveredRects(nullptr);
+  canvas.FillRect(Rect(-2, 0, 36, 28));
+  EXPECT_EQ(bitmap.Pixel(12, 12), kRed);
+}

@@ -4,6 +4,8 @@
 
 #include "host/forms/Forms.h"
 #include "host/stdctrls/ExtCtrls.h"
+#include "host/stdctrls/StdCtrls.h"
+#include "PaintCoverage.h"
 
 using namespace host;
 
@@ -104,4 +106,33 @@ TEST_F(Region, NothingUnderAChildThatPaintsAllOfItIsPaintedAndPixelsStayTheSame)
   EXPECT_EQ(second.Pixel(30, 30), Px(clRed));
   EXPECT_EQ(second.Pixel(10, 10), Px(clBtnFace));
   EXPECT_EQ(second.Pixel(150, 10), Px(clAqua));
+}
+
+// A container that draws nothing of its own holds opaque children: the form's fill under
+// them is left out, and the picture is the same as painting everything in turn.
+TEST_F(Region, FillsUnderOpaqueGrandchildrenAreLeftOutWithoutChangingAPixel) {
+  auto* box = new TCustomControl(&form);
+  box->SetParent(&form);
+  box->SetBoundsRect(Rect(10, 10, 290, 190));
+  box->SetControlStyle(box->ControlStyle() - TControlStyle{csOpaque});
+  box->SetColor(clRed);  // would show if the box erased
+  auto* button = new TButton(&form);
+  button->SetParent(box);
+  button->SetBounds(10, 10, 80, 30);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(box);
+  panel->SetBounds(100, 10, 80, 30);
+  panel->SetColor(clLime);
+  auto* label = new TLabel(&form);
+  label->SetParent(box);
+  label->SetBounds(10, 60, 80, 20);
+  label->SetCaption("Label");
+  EXPECT_EQ(pixeltest::UnpaintedPixels(form), 0);
+  TBitmap& window = form.WindowBitmap();
+  EXPECT_EQ(window.Pixel(150, 150), Px(clBtnFace));  // the form's fill shows through the box
+  EXPECT_EQ(window.Pixel(120 + 10, 20 + 10), Px(clLime));
+  // The box becomes opaque: its own fill now shows around the children.
+  box->SetControlStyle(box->ControlStyle() + TControlStyle{csOpaque});
+  EXPECT_EQ(pixeltest::UnpaintedPixels(form), 0);
+  EXPECT_EQ(window.Pixel(150, 150), Px(clRed));
 }
