@@ -137,9 +137,15 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
     // What the windowed children will paint over opaquely is not filled beneath them.
     covered_.clear();
     CollectCovered(control, co, client, 0, 0, covered_);
+    const size_t windowed = covered_.size();
+    AddOpaqueGraphics(control, co, client, covered_);
     painter_->SetCoveredRects(covered_.empty() ? nullptr : &covered_);
     ResetCanvas(*painter_, *control, co, client);
     control->PaintControl(*painter_);
+    // Graphic controls paint in z-order, so one may not skip its fill under another:
+    // only what windowed children cover stays left out for them.
+    covered_.resize(windowed);
+    if (windowed == 0) painter_->SetCoveredRects(nullptr);
     for (TControl* g : control->graphics_) {
       if (!g->visible_) continue;
       const TPoint go = Point(co.X + g->left_, co.Y + g->top_);
@@ -160,8 +166,8 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
 
 // The client faces, within clip, of the windowed children from index `from` on that fill
 // their client area by themselves (csOpaque erases it with the control's colour), and
-// of such grandchildren inside children that do not, which the paint in progress draws
-// after control's own pass. Two levels down is where the gain ends.
+// of such grandchildren (windowed or graphic) inside children that do not, which the
+// paint in progress draws after control's own pass. Two levels down is where the gain ends.
 void TCustomForm::CollectCovered(const TWinControl* control, TPoint clientOrigin, const TRect& clip, size_t from,
                                  int depth, std::vector<TRect>& out) {
   const auto& wins = control->wins_;
@@ -172,10 +178,22 @@ void TCustomForm::CollectCovered(const TWinControl* control, TPoint clientOrigin
     const TPoint o = Point(clientOrigin.X + w->left_ + a.Left, clientOrigin.Y + w->top_ + a.Top);
     const TRect face = IntersectRect(clip, Bounds(o.X, o.Y, a.Width(), a.Height()));
     if (face.IsEmpty()) continue;
-    if (w->controlStyle_.Contains(csOpaque) || w->PaintFillsClient())
+    if (w->controlStyle_.Contains(csOpaque) || w->PaintFillsClient()) {
       out.push_back(face);
-    else if (depth < 1)
+    } else if (depth < 1) {
       CollectCovered(w, o, face, 0, depth + 1, out);
+      AddOpaqueGraphics(w, o, face, out);
+    }
+  }
+}
+
+// The areas, within clip, of control's graphic children that fill all of their area.
+void TCustomForm::AddOpaqueGraphics(const TWinControl* control, TPoint clientOrigin, const TRect& clip,
+                                    std::vector<TRect>& out) {
+  for (const TControl* g : control->graphics_) {
+    if (!g->visible_ || !g->controlStyle_.Contains(csOpaque)) continue;
+    const TRect r = IntersectRect(clip, Bounds(clientOrigin.X + g->left_, clientOrigin.Y + g->top_, g->width_, g->height_));
+    if (!r.IsEmpty()) out.push_back(r);
   }
 }
 

@@ -152,6 +152,8 @@ class TCustomForm : public TWinControl, public IWindowHost {
   void PaintTree(TWinControl* control, const TRect& clip);
   static void CollectCovered(const TWinControl* control, TPoint clientOrigin, const TRect& clip, size_t from,
                              int depth, std::vector<TRect>& out);
+  static void AddOpaqueGraphics(const TWinControl* control, TPoint clientOrigin, const TRect& clip,
+                                std::vector<TRect>& out);
   TControl* InputTarget(TPoint windowPos) const;
   void SendMouse(TControl* target, Cardinal msg, NativeInt keys, TPoint windowPos);
 

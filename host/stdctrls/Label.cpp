@@ -32,6 +32,7 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
   height_ = 17;
   SetColor(clBtnFace);
   SetParentColor(true);
+  controlStyle_.Include(csOpaque);  // an opaque label fills its whole area
 }
 
 void TLabel::SetAlignment(TAlignment value) {
@@ -46,6 +47,8 @@ void TLabel::SetAutoSize(bool value) {
 
 void TLabel::SetTransparent(bool value) {
   transparent_ = value;
+  if (value) controlStyle_.Exclude(csOpaque);
+  else controlStyle_.Include(csOpaque);
   Invalidate();
 }
 

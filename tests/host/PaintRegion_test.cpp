@@ -127,8 +127,19 @@ TEST_F(Region, FillsUnderOpaqueGrandchildrenAreLeftOutWithoutChangingAPixel) {
   label->SetParent(box);
   label->SetBounds(10, 60, 80, 20);
   label->SetCaption("Label");
+  // Two opaque labels of the form itself, the later one on top where they overlap.
+  auto* lower = new TLabel(&form);
+  lower->SetParent(&form);
+  lower->SetBounds(0, 192, 40, 8);
+  lower->SetColor(clYellow);
+  auto* upper = new TLabel(&form);
+  upper->SetParent(&form);
+  upper->SetBounds(20, 190, 40, 10);
+  upper->SetColor(clBlue);
   EXPECT_EQ(pixeltest::UnpaintedPixels(form), 0);
   TBitmap& window = form.WindowBitmap();
+  EXPECT_EQ(window.Pixel(30, 195), Px(clBlue));
+  EXPECT_EQ(window.Pixel(10, 195), Px(clYellow));
   EXPECT_EQ(window.Pixel(150, 150), Px(clBtnFace));  // the form's fill shows through the box
   EXPECT_EQ(window.Pixel(120 + 10, 20 + 10), Px(clLime));
   // The box becomes opaque: its own fill now shows around the children.
