@@ -171,6 +171,11 @@ void TZelvant::Loaded() {
   TCustomControl::Loaded();
 }
 
+void TZelvant::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent) FPlacement.Leaving(*AComponent);
+}
+
 void TZelvant::CallOnComponents(TMethodListeners<AMethod1>& method, Integer value) {
   if (TComponent* form = Owner()) method.CallLastFirst(*form, value);
 }

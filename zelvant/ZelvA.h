@@ -12,6 +12,7 @@
 #include "host/core/OwnedScan.h"
 #include "host/stdctrls/Buttons.h"
 #include "host/forms/Forms.h"
+#include "zelvant/PagePlacement.h"
 #include "zelvant/ZelvL.h"
 
 namespace host {
@@ -371,8 +372,12 @@ class TZelvant : public host::TCustomControl {
   /// Cancel was asked for; False keeps the wizard open.
   TCancelClickEvent OnCancelClick;
 
+  /// Who takes the page shown, and which of the wizard's controls need telling.
+  TPagePlacement& Placement() { return FPlacement; }
+
   /// @cond INTERNAL
  protected:
+  void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
   void Loaded() override;
   void Paint() override;
   bool PaintFillsClient() const override { return true; }  // Paint fills the whole control
@@ -454,7 +459,7 @@ class TZelvant : public host::TCustomControl {
   Integer FAlignedTabHeight = 0;  // tab strip height the children were last aligned below
   // The form's components that take the page count and the page shown.
   host::TMethodListeners<AMethod1> FSetNumApos{"SetNumApos"};
-  host::TMethodListeners<AMethod1> FSetNewPosition{"SetNewPosition"};
+  TPagePlacement FPlacement{*this};
   // The form's jump radio buttons, in component order.
   host::TOwnedScan<TAJumpRadioBtn*> FJumpRadios;
 };

@@ -70,7 +70,7 @@ void TZelvant::ChangePage(Integer toPage, Integer r, bool reading) {
     if (r == 0 && old != 0) myresize(FDialogWidth, FDialogHeight);
     if (r != 0 && old == 0) myresize(FWizardWidth, FWizardHeight);
     FTrackSize = true;
-    CallOnComponents(FSetNewPosition, r);
+    FPlacement.Announce(*Owner(), r);
   }
   FLayoutButtons = false;
   // While reading, the stored Back and Next states stand: they are what the last page

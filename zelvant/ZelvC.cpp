@@ -3,6 +3,7 @@
 #include "ZelvC.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "host/core/ClassBuilder.h"
 #include "host/stdctrls/Dialogs.h"
@@ -36,6 +37,7 @@ TPageAware<Host>::TPageAware(TComponent* AOwner) : Host(AOwner) {
   const Integer r = FZelvant->RealPage();
   if (r >= 0 && r < FAposList->Count) FAposList->Record(r).Show = 1;
   FAktPage = r;
+  FAktSerial = FZelvant->Placement().Serial();
 }
 
 template <class Host>
@@ -61,32 +63,74 @@ void TPageAware<Host>::Notification(TComponent* AComponent, TOperation Operation
 }
 
 template <class Host>
+Integer TPageAware<Host>::AktPage() const {
+  return FZelvant ? FZelvant->Placement().AktPageOf(FPlanSlot, this, FAktSerial, FAktPage) : FAktPage;
+}
+
+template <class Host>
+void TPageAware<Host>::Planned(Integer slot, Integer aktPage, std::uint64_t serial) {
+  FPlanSlot = slot;
+  FAktPage = aktPage;
+  FAktSerial = serial;
+}
+
+// Exactly the state SetNewPosition leaves on a page the control is hidden on, with no
+// alignment of its own to take away (an alignment set from outside could not be seen).
+template <class Host>
+bool TPageAware<Host>::Parked() const {
+  return !this->Visible() && !this->Enabled() && this->Left() == kParkedLeft && FAAlign == alNone;
+}
+
+template <class Host>
+void TPageAware<Host>::ReportIfUnparked() {
+  if (FZelvant && !Parked()) FZelvant->Placement().Unparked(FPlanSlot, this);
+}
+
+template <class Host>
+void TPageAware<Host>::SetEnabled(bool Value) {
+  Host::SetEnabled(Value);
+  if (FRecordPos) ReportIfUnparked();
+}
+
+template <class Host>
+void TPageAware<Host>::CMVisibleChanged(TMessage& Message) {
+  Host::CMVisibleChanged(Message);
+  if (FRecordPos) ReportIfUnparked();
+}
+
+template <class Host>
 bool TPageAware<Host>::ShownOn(Integer page) const {
   return FAposList && page >= 0 && page < FAposList->Count && page < FAposList->List.Count() &&
-         FAposList->Record(page).Show == 1;
+         std::as_const(*FAposList).Record(page).Show == 1;
 }
 
 template <class Host>
 void TPageAware<Host>::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   Host::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FRecordPos) ReportIfUnparked();
   // Moves while loading (stored bounds, alignment) are no designer's: the stored entries stand.
   if (!FRecordPos || this->ControlState().Contains(csCreating) || this->ComponentState().Contains(csLoading) ||
       !FZelvant || !FAposList)
     return;
   const Integer r = FZelvant->RealPage();
-  if (r != FAktPage || r < 0 || r >= FAposList->List.Count()) return;
-  TAPos& entry = FAposList->Record(r);
-  if (this->Left() != kParkedLeft) entry.Left = this->Left();
-  entry.Top = this->Top();
+  if (r < 0 || r >= FAposList->List.Count() || r != AktPage()) return;
+  const TAPos entry = FAposList->GetApos(r);
+  FAposList->SetPlace(r, this->Left() != kParkedLeft ? this->Left() : entry.Left, this->Top());
 }
 
 template <class Host>
 void TPageAware<Host>::SetNewPosition(Integer Page) {
+  // A page the list does not hold (an unbound control the wizard never sized) hides it.
+  TakePage(Page, ShownOn(Page) ? &std::as_const(*FAposList).Record(Page) : nullptr);
+}
+
+template <class Host>
+void TPageAware<Host>::TakePage(Integer Page, const TAPos* shown) {
   FRecordPos = false;
   FAktPage = Page;
-  // A page the list does not hold (an unbound control the wizard never sized) hides it.
-  if (ShownOn(Page)) {
-    const TAPos entry = FAposList->GetApos(Page);
+  FAktSerial = FZelvant ? FZelvant->Placement().Serial() : 0;
+  if (shown) {
+    const TAPos entry = *shown;
     TWinControl* wanted = Page == 0 ? FParentInDialog : FParentInWizard;
     if (wanted && wanted != this->Parent()) SetParent(wanted);
     if (entry.Left != this->Left()) this->SetLeft(entry.Left);
@@ -103,6 +147,7 @@ void TPageAware<Host>::SetNewPosition(Integer Page) {
     this->SetLeft(kParkedLeft);
   }
   FRecordPos = true;
+  ReportIfUnparked();
 }
 
 template <class Host>
@@ -158,6 +203,7 @@ template <class Host>
 void TPageAware<Host>::SetAAlign(TAlign Value) {
   FAAlign = Value;
   if (FZelvant && ShownOn(FZelvant->RealPage())) this->SetAlign(FAAlign);
+  ReportIfUnparked();
 }
 
 template <class Host>

@@ -27,7 +27,7 @@ constexpr Integer kParkedLeft = 20000;
 /// The design every page-aware control shares, added on top of its host class: per real
 /// page shown or hidden and where, parents per presentation, binding to the form's wizard.
 template <class Host>
-class TPageAware : public Host {
+class TPageAware : public Host, public IPagePlaced {
  public:
   /// The host class stands for this layer in the class information.
   using inherited = Host;
@@ -43,6 +43,8 @@ class TPageAware : public Host {
   void SetParent(host::TWinControl* AParent) override;
   /// Shows the control at its place for real page Page, or hides it there.
   virtual void SetNewPosition(Integer Page);
+  /// SetNewPosition with the entry of Page already read: shown, or nullptr for hidden.
+  void TakePage(Integer Page, const TAPos* shown) override;
   /// Sizes the position list for Value wizard pages.
   void SetNumApos(Integer Value);
 
@@ -67,21 +69,30 @@ class TPageAware : public Host {
   /// True when the control is shown on real page Page.
   bool ShownOn(Integer Page) const;
   /// Per real page: shown or not, and where.
-  TAposList* ShowContainer() const { return FAposList; }
+  TAposList* ShowContainer() const override { return FAposList; }
   /// The wizard the control is bound to, or nullptr.
-  TZelvant* Zelvant() const { return FZelvant; }
-  /// The real page the control last took its state from.
-  Integer AktPage() const { return FAktPage; }
+  TZelvant* Zelvant() const override { return FZelvant; }
+  /// The real page the control last took its state from (a page change that found it
+  /// hidden and parked there, and so left it alone, counts as taken).
+  Integer AktPage() const override;
+  /// Hidden, disabled, at the parking place, and no alignment to take away.
+  bool Parked() const override;
+  /// Enables or disables the control.
+  void SetEnabled(bool Value) override;
 
   /// @cond INTERNAL
  protected:
   void Notification(host::TComponent* AComponent, host::TOperation Operation) override;
+  void CMVisibleChanged(host::TMessage& Message) override;
+  void Planned(Integer slot, Integer aktPage, std::uint64_t serial) override;
 
   host::TWinControl* FParentInDialog = nullptr;
   host::TWinControl* FParentInWizard = nullptr;
   bool FRecordPos = true;
   host::TAlign FAAlign = host::alNone;
   Integer FAktPage = 0;
+  std::uint64_t FAktSerial = 0;  // the wizard's page-change count when FAktPage was taken
+  Integer FPlanSlot = -1;        // where the wizard's plan lists the control
 
   /// @endcond
  public:
@@ -92,6 +103,8 @@ class TPageAware : public Host {
 
  private:
   void Watch(host::TComponent* c);
+  // Tells the wizard, when the control may no longer be parked, to call it on the next page change.
+  void ReportIfUnparked();
   bool StoreParentWhileLoading(host::TWinControl*& field, host::TWinControl* Value);
 };
 

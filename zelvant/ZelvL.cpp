@@ -1,7 +1,10 @@
 #include "ZelvL.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <new>
 
 #include "host/core/ClassBuilder.h"
 
@@ -128,7 +131,43 @@ void TPageList::WriteBinaryData(TStream& stream) {
 // ---------------------------------------------------------------------------
 // TAposList
 
+namespace {
+std::uint64_t positionChanges = 0;
+}
+
+void TAposEntries::Touch() { ++positionChanges; }
+
+std::uint64_t TAposList::ChangeStamp() { return positionChanges; }
+
+// The records of one read, back to back after a count of those still in use.
+struct TAposList::Block {
+  Integer size;
+  Integer live;
+  TAPos* Records() { return reinterpret_cast<TAPos*>(this + 1); }
+  bool Holds(const TAPos* record) {
+    const std::less<const TAPos*> below;
+    return !below(record, Records()) && below(record, Records() + size);
+  }
+  static Block* Make(Integer size) {
+    static_assert(alignof(TAPos) <= alignof(Block) && sizeof(Block) % alignof(TAPos) == 0);
+    void* memory = ::operator new(sizeof(Block) + static_cast<size_t>(size) * sizeof(TAPos));
+    return new (memory) Block{size, 0};
+  }
+};
+
+TAposList::TAposList() { TAposEntries::Touch(); }
+
 TAposList::~TAposList() { Clear(); }
+
+void TAposList::Release(TAPos* record) {
+  if (FBlock && FBlock->Holds(record)) {
+    if (--FBlock->live > 0) return;
+    ::operator delete(FBlock);
+    FBlock = nullptr;
+    return;
+  }
+  delete record;
+}
 
 void TAposList::AddAPos(const TAPos& apos) {
   auto copy = std::make_unique<TAPos>(apos);
@@ -140,24 +179,42 @@ void TAposList::DelAPos(Integer index) {
   if (index >= Count) return;
   TAPos* record = static_cast<TAPos*>(List.Items(index));
   List.Delete(index);
-  delete record;
+  Release(record);
   --Count;
 }
 
 void TAposList::Clear() {
-  for (Integer i = List.Count() - 1; i >= 0; --i) delete static_cast<TAPos*>(List.Items(i));
+  for (Integer i = List.Count() - 1; i >= 0; --i) Release(Entry(i));
   List.Clear();
   Count = 0;
+  // Records of the block taken out of List by hand die with it: nothing else frees them.
+  if (FBlock) {
+    ::operator delete(FBlock);
+    FBlock = nullptr;
+  }
+}
+
+void TAposList::SetApos(Integer index, const TAPos& apos) {
+  TAposEntries::Touch();
+  *Entry(index) = apos;
+}
+
+void TAposList::SetPlace(Integer index, Integer left, Integer top) {
+  TAPos& entry = *Entry(index);
+  entry.Left = left;
+  entry.Top = top;
 }
 
 void TAposList::SetNumApos(Integer value) {
   if (value < 0) value = 0;
   if (value > Count) {
+    if (value > List.Capacity()) List.SetCapacity(value);
     for (Integer i = Count; i < value; ++i) AddAPos(TAPos{0, 0, 0});
   } else {
     while (value < Count) DelAPos(Count - 1);
   }
   Count = value;
+  TAposEntries::Touch();
 }
 
 void TAposList::DefineProperties(TFiler& filer) {
@@ -179,12 +236,19 @@ void TAposList::ReadNumAPos(TReader& reader) {
 
 void TAposList::WriteNumAPos(TWriter& writer) { writer.WriteInteger(Count); }
 
+// The n records read go into one block and List takes exactly n entries.
 void TAposList::ReadBinaryData(TStream& stream) {
   const Integer n = Count;
   Clear();
+  // A count the payload cannot hold gets room only for what is there, then its read error.
+  const Integer room = static_cast<Integer>(std::min<std::int64_t>(n, stream.Remaining() / 12));
+  List.SetCapacity(room);
+  if (room > 0) FBlock = Block::Make(room);
   for (Integer i = 0; i < n; ++i) {
-    auto v = GetInt32s<3>(stream);
-    List.Add(new TAPos{v[0], v[1], v[2]});
+    const auto v = GetInt32s<3>(stream);  // raises when i reaches room; the records read stay
+    TAPos* record = new (FBlock->Records() + i) TAPos{v[0], v[1], v[2]};
+    ++FBlock->live;
+    List.Add(record);
     ++Count;
   }
   CheckPayloadEnd(stream);
@@ -192,7 +256,7 @@ void TAposList::ReadBinaryData(TStream& stream) {
 
 void TAposList::WriteBinaryData(TStream& stream) {
   for (Integer i = 0; i < Count; ++i) {
-    const TAPos& p = Record(i);
+    const TAPos& p = *Entry(i);
     WriteInt32LE(stream, p.Left);
     WriteInt32LE(stream, p.Top);
     WriteInt32LE(stream, p.Show);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "host/streaming/Filer.h"
@@ -60,23 +61,87 @@ struct TAPos {
   Integer Show = 0;  // 1: shown on that page
 };
 
+// The entries of a position list: a TList of TAPos pointers. Whatever hands out a record
+// to change, or changes the entries, counts as a change of position lists (see
+// TAposList::ChangeStamp), so that what was worked out from them is worked out again.
+class TAposEntries : public host::TList {
+ public:
+  void* Items(Integer index) const {
+    Touch();
+    return TList::Items(index);
+  }
+  void* operator[](Integer index) const { return Items(index); }
+  void* First() const { return Items(0); }
+  void* Last() const { return Items(Count() - 1); }
+  void Put(Integer index, void* item) {
+    Touch();
+    TList::Put(index, item);
+  }
+  Integer Add(void* item) {
+    Touch();
+    return TList::Add(item);
+  }
+  void Insert(Integer index, void* item) {
+    Touch();
+    TList::Insert(index, item);
+  }
+  void Delete(Integer index) {
+    Touch();
+    TList::Delete(index);
+  }
+  Integer Remove(void* item) {
+    Touch();
+    return TList::Remove(item);
+  }
+  void Exchange(Integer index1, Integer index2) {
+    Touch();
+    TList::Exchange(index1, index2);
+  }
+  void Move(Integer curIndex, Integer newIndex) {
+    Touch();
+    TList::Move(curIndex, newIndex);
+  }
+  void Clear() {
+    Touch();
+    TList::Clear();
+  }
+  void SetCount(Integer count) {
+    Touch();
+    TList::SetCount(count);
+  }
+  auto begin() const {
+    Touch();
+    return TList::begin();
+  }
+  auto end() const { return TList::end(); }
+
+  static void Touch();
+};
+
 // Per-page positions of one page-aware control; entry i belongs to real page i.
+// Records are allocated one by one, except those read from a form file: they share one
+// block, which goes when the last of them is freed.
 class TAposList : public host::TPersistent {
   HOST_CLASS(TAposList, host::TPersistent)
 
-  TAposList() = default;
+  TAposList();
   ~TAposList() override;
 
   Integer Count = 0;
-  host::TList List;  // of TAPos*, owned
+  TAposEntries List;  // of TAPos*, owned
 
-  TAPos& Record(Integer index) const { return *static_cast<TAPos*>(List.Items(index)); }
+  // A record to change in place (counts as a change of the list).
+  TAPos& Record(Integer index) { return *static_cast<TAPos*>(List.Items(index)); }
+  const TAPos& Record(Integer index) const { return *Entry(index); }
   void AddAPos(const TAPos& apos);
   // Ignores an index at or beyond Count.
   void DelAPos(Integer index);
   void Clear();
-  TAPos GetApos(Integer index) const { return Record(index); }
-  void SetApos(Integer index, const TAPos& apos) { Record(index) = apos; }
+  TAPos GetApos(Integer index) const { return *Entry(index); }
+  void SetApos(Integer index, const TAPos& apos);
+  // Left and Top of entry index, as a control records where it stands on a page: which
+  // pages show it stays as it was, so this is no change of the list's pages.
+  void SetPlace(Integer index, Integer left, Integer top);
   // Makes the list hold value records: new ones hidden at (0, 0), the highest dropped.
   void SetNumApos(Integer value);
 
@@ -85,6 +150,15 @@ class TAposList : public host::TPersistent {
   void WriteNumAPos(host::TWriter& writer);
   void ReadBinaryData(host::TStream& stream);
   void WriteBinaryData(host::TStream& stream);
+
+  // Counts every change of any position list (records, entries, lists made or freed).
+  static std::uint64_t ChangeStamp();
+
+ private:
+  struct Block;
+  TAPos* Entry(Integer index) const { return static_cast<TAPos*>(List.TList::Items(index)); }
+  void Release(TAPos* record);
+  Block* FBlock = nullptr;  // the records read from a form file, while any of them is left
 };
 
 // A list of signed 32-bit integers: history stack, button layouts, tab lines.

@@ -52,7 +52,12 @@ void TList::SetCount(Integer count) {
 
 void TList::SetCapacity(Integer capacity) {
   if (capacity < Count()) ListIndexError(capacity);
-  items_.reserve(static_cast<size_t>(capacity));
+  if (capacity == Capacity()) return;
+  // Exactly capacity slots, fewer than now included: a list sized once wastes nothing.
+  std::vector<void*> resized;
+  resized.reserve(static_cast<size_t>(capacity));
+  resized.assign(items_.begin(), items_.end());
+  items_.swap(resized);
 }
 
 Integer TStrings::Add(const std::string& s) {

@@ -33,6 +33,7 @@ class TList : public TObject {
   void Clear() { items_.clear(); }
   void SetCount(Integer count);  // new slots are nullptr
   Integer Capacity() const { return static_cast<Integer>(items_.capacity()); }
+  // Room for exactly capacity entries (growing or shrinking); below Count is an index error.
   void SetCapacity(Integer capacity);
 
   auto begin() const { return items_.begin(); }
