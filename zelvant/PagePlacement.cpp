@@ -64,12 +64,14 @@ void TPagePlacement::Rebuild(TComponent& owner) {
   }
   entries_ = std::move(entries);
   always_.clear();
+  radios_.clear();
   for (auto& pages : shown_) pages.clear();
   active_.clear();
   isActive_.assign(entries_.size(), 0);
   for (size_t k = 0; k < entries_.size(); ++k) {
     const Integer slot = static_cast<Integer>(k);
     IPagePlaced* placed = entries_[k].placed;
+    if (dynamic_cast<TAJumpRadioBtn*>(entries_[k].component)) radios_.push_back(slot);
     if (!placed) {
       always_.push_back({slot, nullptr});
       continue;
@@ -174,6 +176,16 @@ void TPagePlacement::Announce(TComponent& owner, Integer page) {
   }
   walking_ = false;
   valid_ = true;
+}
+
+bool TPagePlacement::RadiosThatMayBeEnabled(const TComponent& owner, std::vector<TComponent*>& radios) const {
+  radios.clear();
+  if (walking_ || !Current(owner)) return false;
+  for (Integer slot : radios_) {
+    const Entry& e = entries_[static_cast<size_t>(slot)];
+    if (!e.placed || isActive_[static_cast<size_t>(slot)]) radios.push_back(e.component);
+  }
+  return true;
 }
 
 void TPagePlacement::Unparked(Integer slot, const TComponent* control) {

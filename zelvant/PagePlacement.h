@@ -60,6 +60,10 @@ class TPagePlacement {
   Integer AktPageOf(Integer slot, const host::TComponent* control, std::uint64_t serial, Integer aktPage) const;
   /// Counts the page changes announced.
   std::uint64_t Serial() const { return serial_; }
+  /// The form's jump radio buttons that may be enabled, in component order: all but the
+  /// wizard's own that are parked (and so disabled). Empty result and false when the
+  /// plan is out of date for owner: then they have to be looked for.
+  bool RadiosThatMayBeEnabled(const host::TComponent& owner, std::vector<host::TComponent*>& radios) const;
 
  private:
   struct Entry {
@@ -92,6 +96,7 @@ class TPagePlacement {
   bool walking_ = false;
   bool spoiled_ = false;  // a page change from within a call
   std::vector<Entry> entries_;
+  std::vector<Integer> radios_;            // slots of jump radio buttons
   std::vector<Call> always_;               // slots called on every page change
   std::vector<std::vector<Call>> shown_;   // per real page, the slots shown there
   std::vector<Call> active_;               // slots that may not be parked

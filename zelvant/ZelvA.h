@@ -462,6 +462,7 @@ class TZelvant : public host::TCustomControl {
   TPagePlacement FPlacement{*this};
   // The form's jump radio buttons, in component order.
   host::TOwnedScan<TAJumpRadioBtn*> FJumpRadios;
+  std::vector<host::TComponent*> FRadioCandidates;
 };
 
 }  // namespace zelvant

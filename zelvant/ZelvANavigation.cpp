@@ -109,11 +109,16 @@ void TZelvant::FocusPage() {
 Integer TZelvant::getjumppage() {
   Integer target = -1;
   if (TComponent* form = Owner()) {
-    const auto& radios = FJumpRadios.Get(form, [](const TComponent& owner, std::vector<TAJumpRadioBtn*>& found) {
-      for (TComponent* c : owner.ComponentList())
-        if (auto* radio = dynamic_cast<TAJumpRadioBtn*>(c)) found.push_back(radio);
-    });
-    for (TAJumpRadioBtn* radio : radios) {
+    // A parked radio button is disabled: those the page change left parked need no look.
+    std::vector<TComponent*>& candidates = FRadioCandidates;
+    if (!FPlacement.RadiosThatMayBeEnabled(*form, candidates))
+      for (TComponent* c : FJumpRadios.Get(form, [](const TComponent& owner, std::vector<TAJumpRadioBtn*>& found) {
+             for (TComponent* c : owner.ComponentList())
+               if (auto* radio = dynamic_cast<TAJumpRadioBtn*>(c)) found.push_back(radio);
+           }))
+        candidates.push_back(c);
+    for (TComponent* c : candidates) {
+      auto* radio = static_cast<TAJumpRadioBtn*>(c);
       if (radio->HeldInDesignMode() || !radio->Enabled() || !radio->Checked()) continue;
       target = radio->JumpMode == jmAbsolut ? radio->JumpPage : FPage + radio->JumpPage;
       if (target != -1) break;

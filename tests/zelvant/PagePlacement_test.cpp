@@ -271,3 +271,26 @@ TEST(PagePlacement, EveryControlEndsAsAFullWalkLeavesItThroughRandomChanges) {
     if (HasFailure()) return;
   }
 }
+
+TEST(PagePlacement, NextFollowsTheCheckedRadioButtonsThatAreEnabledWhereverTheyStand) {
+  PagedWizard w(6);
+  auto* onPage1 = Control<TAJumpRadioBtn>(w, {1});
+  onPage1->JumpPage = 4;
+  auto* elsewhere = Control<TAJumpRadioBtn>(w, {3});
+  elsewhere->JumpPage = 5;
+  elsewhere->SetChecked(true);
+  onPage1->SetChecked(false);
+  w.z->setPage(2);
+  w.z->setPage(1);
+  w.z->Nextclick(nullptr);  // the one on page 3 is parked, so disabled: plain Next
+  EXPECT_EQ(w.z->Page(), 2);
+  w.z->setPage(1);
+  onPage1->SetChecked(true);
+  w.z->Nextclick(nullptr);
+  EXPECT_EQ(w.z->Page(), 4);
+  w.z->setPage(1);
+  elsewhere->SetEnabled(true);  // enabled from outside: it counts, hidden or not
+  elsewhere->SetChecked(true);  // (which unchecks the other, in the same parent)
+  w.z->Nextclick(nullptr);
+  EXPECT_EQ(w.z->Page(), 5);
+}
