@@ -313,17 +313,32 @@ void TCustomForm::SetWindowFocus(TWinControl* control) {
   focusLost_ = false;
   if (old == control) return;
   focused_ = control;
+  // The controls the move goes through, listed before any handler runs: the old one, the
+  // new one, the containers left and those entered. A handler may free any of them;
+  // ControlRemoving then clears its entry, so each is looked at again before it is told.
+  TFocusMove move{{old, control}, focusMove_};
+  focusMove_ = &move;
+  struct Pop {
+    TCustomForm* form;
+    ~Pop() { form->focusMove_ = form->focusMove_->outer; }
+  } pop{this};
+  std::vector<TWinControl*>& c = move.controls;
   // Exit the old control and the containers that do not hold the new one; enter the
   // new control's containers from the outside in.
-  for (TWinControl* c = old; c && c != this && !c->ContainsControl(control); c = c->Parent()) c->Perform(CM_EXIT);
-  std::vector<TWinControl*> enter;
-  for (TWinControl* c = control; c && c != this && !c->ContainsControl(old); c = c->Parent()) enter.push_back(c);
-  for (auto it = enter.rbegin(); it != enter.rend(); ++it) (*it)->Perform(CM_ENTER);
-  if (old) old->Perform(WM_KILLFOCUS, reinterpret_cast<NativeInt>(control));
-  if (control && focused_ == control) control->Perform(WM_SETFOCUS, reinterpret_cast<NativeInt>(old));
+  const size_t exitFrom = c.size();
+  for (TWinControl* x = old; x && x != this && !x->ContainsControl(control); x = x->Parent()) c.push_back(x);
+  const size_t enterFrom = c.size();
+  for (TWinControl* x = control; x && x != this && !x->ContainsControl(old); x = x->Parent()) c.push_back(x);
+  for (size_t i = exitFrom; i < enterFrom; ++i)
+    if (c[i]) c[i]->Perform(CM_EXIT);
+  for (size_t i = c.size(); i-- > enterFrom;)
+    if (c[i]) c[i]->Perform(CM_ENTER);
+  if (c[0]) c[0]->Perform(WM_KILLFOCUS, reinterpret_cast<NativeInt>(c[1]));
+  if (c[1] && focused_ == c[1]) c[1]->Perform(WM_SETFOCUS, reinterpret_cast<NativeInt>(c[0]));
   // Told: the control that lost the focus, the one that has it now, and the watchers
   // of this window (the default buttons, whose look depends on whether a button has it).
   const NativeInt now = reinterpret_cast<NativeInt>(focused_);
+  old = c[0];
   if (old && old != focused_ && ContainsControl(old)) old->Perform(CM_FOCUSCHANGED, 0, now);
   if (focused_) focused_->Perform(CM_FOCUSCHANGED, 0, now);
   // By index over the live list: a handler may add or free watchers.
@@ -339,6 +354,9 @@ void TCustomForm::ControlRemoving(TControl* control) {
     return x && (x == control || (control->IsWinControl() && static_cast<const TWinControl*>(control)->ContainsControl(x)));
   };
   if (within(capture_)) capture_ = nullptr;
+  for (TFocusMove* m = focusMove_; m; m = m->outer)
+    for (TWinControl*& x : m->controls)
+      if (within(x)) x = nullptr;
   if (within(activeControl_)) activeControl_ = nullptr;
   if (within(focused_)) {
     if (control->ComponentState().Contains(csDestroying)) focused_ = nullptr;

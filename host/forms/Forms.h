@@ -174,6 +174,12 @@ class TCustomForm : public TWinControl, public IWindowHost {
   std::unique_ptr<TCanvas> painter_;
   std::vector<TRect> invalid_;
   std::vector<TRect> covered_;  // scratch of PaintTree: what the children will paint over
+  // A focus move in progress, innermost first (handlers may move the focus again).
+  struct TFocusMove {
+    std::vector<TWinControl*> controls;
+    TFocusMove* outer;
+  };
+  TFocusMove* focusMove_ = nullptr;
   Integer focusHold_ = 0;
   bool focusLost_ = false;  // the focused control was hidden or disabled during a hold
   // The caption bar's gradient, drawn once per size and activation.

@@ -98,4 +98,27 @@ TEST_F(FocusForm, TheDefaultButtonLooksDefaultUnlessAnotherButtonHasTheFocus) {
   form.Hide();
 }
 
+// Handlers run while the focus moves may free the controls it moves between: the
+// container's OnExit frees the control that had the focus, or the one about to get it;
+// the move goes on with what is left, and nothing freed is touched (the sanitizer run
+// checks that).
+TEST_F(FocusForm, HandlersThatFreeTheControlsOfTheMoveAreSurvived) {
+  form.Show();
+  one->SetFocus();
+  panel->OnExit = [this](TObject*) { delete one; };
+  heard.clear();
+  bystander->SetFocus();
+  EXPECT_TRUE(bystander->Focused());
+  EXPECT_EQ(form.FindComponent("One"), nullptr);
+  EXPECT_EQ(heard, (std::vector<std::string>{"Bystander hears Bystander", "Watcher hears Bystander"}));
+  // The control gaining the focus is freed on the way: nobody has it afterwards.
+  panel->OnExit = nullptr;
+  panel->OnEnter = [this](TObject*) { delete two; };
+  two->SetFocus();
+  EXPECT_EQ(form.FindComponent("Two"), nullptr);
+  EXPECT_FALSE(bystander->Focused());
+  EXPECT_EQ(form.ActiveControl(), nullptr);
+  form.Hide();
+}
+
 }  // namespace
