@@ -33,6 +33,23 @@ int TEnumInfo::ValueOf(std::string_view ident) const {
   return -1;
 }
 
+// A handler name kept without a binding; such an event is not callable.
+struct TEventBase::TUnboundBinding final : TBinding {
+  explicit TUnboundBinding(std::string n) : TBinding(nullptr, false), name(std::move(n)) {}
+  const std::string* Name() const override { return &name; }
+  std::string name;
+};
+
+const std::string& TEventBase::MethodName() const {
+  static const std::string none;
+  const std::string* name = binding_ ? binding_->Name() : nullptr;
+  return name ? *name : none;
+}
+
+void TEventBase::SetUnbound(std::string name) {
+  Reset(name.empty() ? nullptr : new TUnboundBinding(std::move(name)));
+}
+
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent) : name_(std::move(name)), parent_(parent) {
   if (parent_) properties_ = parent_->properties_;
 }

@@ -2,6 +2,7 @@
 // published properties, methods and fields, plus enumerations, sets and events.
 #pragma once
 
+#include <atomic>
 #include <climits>
 #include <concepts>
 #include <cstdint>
@@ -132,20 +133,58 @@ bool EventTargetGone(const TObject* obj);
 
 // Common part of all events: which object and which published method it is bound to,
 // so that the form writer can store the handler by name.
+//
+// An event is one pointer wide: an unset event costs nothing more. Setting it makes one
+// immutable binding block (target object, method, name, callable) that copies of the
+// event share; rebinding an event makes a new block and leaves its copies alone.
 class TEventBase {
  public:
-  TObject* Data() const { return data_; }
-  const TMethodInfo* Method() const { return method_; }
-  const std::string& MethodName() const { return name_; }
+  TObject* Data() const { return binding_ ? binding_->data : nullptr; }
+  const TMethodInfo* Method() const { return binding_ ? binding_->Method() : nullptr; }
+  const std::string& MethodName() const;
   // A stored handler name that could not be bound (kept so that a form can be written back).
-  void SetUnbound(std::string name) { Reset(); name_ = std::move(name); }
+  void SetUnbound(std::string name);
 
  protected:
-  virtual ~TEventBase() = default;
-  virtual void Reset() { data_ = nullptr; method_ = nullptr; name_.clear(); }
-  TObject* data_ = nullptr;
-  const TMethodInfo* method_ = nullptr;
-  std::string name_;
+  struct TBinding {
+    TBinding(TObject* target, bool isCallable) : callable(isCallable), data(target) {}
+    TBinding(const TBinding&) = delete;
+    TBinding& operator=(const TBinding&) = delete;
+    virtual ~TBinding() = default;
+    virtual const TMethodInfo* Method() const { return nullptr; }
+    virtual const std::string* Name() const { return nullptr; }
+    std::atomic<std::uint32_t> refs{1};
+    const bool callable;
+    TObject* const data;
+  };
+
+  TEventBase() = default;
+  TEventBase(const TEventBase& other) noexcept : binding_(Share(other.binding_)) {}
+  TEventBase(TEventBase&& other) noexcept : binding_(std::exchange(other.binding_, nullptr)) {}
+  TEventBase& operator=(const TEventBase& other) noexcept {
+    Reset(Share(other.binding_));
+    return *this;
+  }
+  TEventBase& operator=(TEventBase&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.binding_, nullptr));
+    return *this;
+  }
+  ~TEventBase() { Release(binding_); }
+
+  // Takes over `binding` (may be nullptr) and lets go of the previous one.
+  void Reset(TBinding* binding) noexcept { Release(std::exchange(binding_, binding)); }
+  static TBinding* Share(TBinding* b) noexcept {
+    if (b) b->refs.fetch_add(1, std::memory_order_relaxed);
+    return b;
+  }
+  static void Release(TBinding* b) noexcept {
+    if (b && b->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete b;
+  }
+
+  TBinding* binding_ = nullptr;
+
+ private:
+  struct TUnboundBinding;
 };
 
 template <class Sig> class TEvent;
@@ -158,10 +197,16 @@ class TEvent<R(A...)> : public TEventBase {
   TEvent(std::nullptr_t) {}
   template <class F>
     requires(std::is_invocable_r_v<R, F&, A...> && !std::is_base_of_v<TEventBase, std::decay_t<F>>)
-  TEvent(F&& fn) : fn_(std::forward<F>(fn)) {}
+  TEvent(F&& fn) {
+    using Fn = std::decay_t<F>;
+    // An empty std::function or a null function pointer leaves the event unset.
+    if constexpr (std::is_pointer_v<Fn> || std::is_member_pointer_v<Fn> || IsStdFunction<Fn>::value)
+      if (!fn) return;
+    binding_ = new TFunctorBinding<Fn>(std::forward<F>(fn));
+  }
   template <class T>
-  TEvent(T* object, R (T::*method)(A...)) : fn_([object, method](A... a) -> R { return (object->*method)(std::forward<A>(a)...); }) {
-    data_ = object;
+  TEvent(T* object, R (T::*method)(A...)) {
+    binding_ = new TMemberBinding<T>(object, method);
   }
   // Binds to a published method of `object` by name; an unknown name or another
   // signature raises EInvalidCast.
@@ -171,30 +216,62 @@ class TEvent<R(A...)> : public TEventBase {
   bool Bind(TObject* object, const TMethodInfo* method) {
     const auto* typed = method ? method->As<R(A...)>() : nullptr;
     if (!typed) return false;
-    fn_ = [object, typed](A... a) -> R { return typed->Call(object, std::forward<A>(a)...); };
-    data_ = object;
-    method_ = method;
-    name_ = method->Name();
+    Reset(new TPublishedBinding(object, typed));
     return true;
   }
-  void Clear() { Reset(); }
+  void Clear() { Reset(nullptr); }
 
-  explicit operator bool() const { return static_cast<bool>(fn_); }
+  explicit operator bool() const { return binding_ && binding_->callable; }
   // A handler of an object that is being destroyed (a form freeing its components) is
-  // not called: the object is no longer whole.
+  // not called: the object is no longer whole. The binding is held for the call, so a
+  // handler may clear or rebind the event that is calling it.
   R operator()(A... args) const {
-    if (data_ && EventTargetGone(data_)) {
+    if (!*this) throw std::bad_function_call();
+    if (binding_->data && EventTargetGone(binding_->data)) {
       if constexpr (std::is_void_v<R>) return;
       else return R{};
     }
-    return fn_(std::forward<A>(args)...);
+    struct THold {
+      TBinding* b;
+      ~THold() { Release(b); }
+    } hold{Share(binding_)};
+    return static_cast<const TCallBinding*>(hold.b)->Call(std::forward<A>(args)...);
   }
 
- protected:
-  void Reset() override { TEventBase::Reset(); fn_ = nullptr; }
-
  private:
-  std::function<R(A...)> fn_;
+  template <class T> struct IsStdFunction : std::false_type {};
+  template <class S> struct IsStdFunction<std::function<S>> : std::true_type {};
+
+  struct TCallBinding : TBinding {
+    explicit TCallBinding(TObject* target) : TBinding(target, true) {}
+    virtual R Call(A... args) const = 0;
+  };
+
+  template <class T>
+  struct TMemberBinding final : TCallBinding {
+    TMemberBinding(T* object, R (T::*m)(A...)) : TCallBinding(object), method(m) {}
+    R Call(A... args) const override { return (static_cast<T*>(this->data)->*method)(std::forward<A>(args)...); }
+    R (T::*method)(A...);
+  };
+
+  struct TPublishedBinding final : TCallBinding {
+    TPublishedBinding(TObject* object, const TMethodInfoOf<R(A...)>* m) : TCallBinding(object), method(m) {}
+    const TMethodInfo* Method() const override { return method; }
+    const std::string* Name() const override { return &method->Name(); }
+    R Call(A... args) const override { return method->Call(this->data, std::forward<A>(args)...); }
+    const TMethodInfoOf<R(A...)>* method;
+  };
+
+  template <class Fn>
+  struct TFunctorBinding final : TCallBinding {
+    template <class G>
+    explicit TFunctorBinding(G&& g) : TCallBinding(nullptr), fn(std::forward<G>(g)) {}
+    R Call(A... args) const override {
+      if constexpr (std::is_void_v<R>) std::invoke(fn, std::forward<A>(args)...);
+      else return std::invoke(fn, std::forward<A>(args)...);
+    }
+    mutable Fn fn;
+  };
 };
 
 template <class T> struct IsTEvent : std::false_type {};
