@@ -25,6 +25,16 @@ std::uint64_t TComponent::NewListStamp() {
   return ++last;
 }
 
+const std::vector<TComponent*>& TComponent::NoComponents() {
+  static const std::vector<TComponent*> none;
+  return none;
+}
+
+TComponent::TOwned& TComponent::Owned() {
+  if (!owned_) owned_ = std::make_unique<TOwned>();
+  return *owned_;
+}
+
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);
 }
@@ -32,11 +42,10 @@ TComponent::TComponent(TComponent* owner) {
 TComponent::~TComponent() {
   Destroying();
   // Tell the components that asked to hear of this one's destruction.
-  while (!freeNotifies_.empty()) {
-    TComponent* other = freeNotifies_.back();
-    freeNotifies_.pop_back();
-    auto& theirs = other->freeNotifies_;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+  while (!freeNotifies_.Empty()) {
+    TComponent* other = freeNotifies_.Back();
+    freeNotifies_.PopBack();
+    other->freeNotifies_.Remove(this);
     other->Notification(this, opRemove);
   }
   DestroyComponents();
@@ -46,17 +55,17 @@ TComponent::~TComponent() {
 void TComponent::Destroying() {
   if (state_.Contains(csDestroying)) return;
   state_.Include(csDestroying);
-  for (TComponent* c : components_) c->Destroying();
+  for (TComponent* c : ComponentList()) c->Destroying();
 }
 
 TComponent* TComponent::Components(Integer index) const {
   if (index < 0 || index >= ComponentCount()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
-  return components_[static_cast<size_t>(index)];
+  return ComponentList()[static_cast<size_t>(index)];
 }
 
 Integer TComponent::ComponentIndex() const {
   if (!owner_) return -1;
-  const auto& list = owner_->components_;
+  const auto& list = owner_->ComponentList();
   auto it = std::find(list.begin(), list.end(), this);
   return it == list.end() ? -1 : static_cast<Integer>(it - list.begin());
 }
@@ -74,8 +83,11 @@ void TComponent::SetName(const std::string& newName) {
     throw EComponentError("'" + newName + "' is not a valid component name");
   if (owner_) {
     owner_->ValidateRename(this, name_, newName);
-    owner_->nameIndex_.erase(LowerCase(name_));
-    if (!newName.empty()) owner_->nameIndex_[LowerCase(newName)] = this;
+    TNameIndex& names = owner_->Owned().names;
+    names.Erase(this, name_);
+    name_ = newName;
+    if (!name_.empty()) names.Insert(this);
+    return;
   }
   name_ = newName;
 }
@@ -83,24 +95,24 @@ void TComponent::SetName(const std::string& newName) {
 void TComponent::SetDesigning(bool value, bool setChildren) {
   if (value) state_.Include(csDesigning); else state_.Exclude(csDesigning);
   if (setChildren)
-    for (TComponent* c : components_) c->SetDesigning(value, true);
+    for (TComponent* c : ComponentList()) c->SetDesigning(value, true);
 }
 
 void TComponent::Loaded() { state_.Exclude(csLoading); }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
-  if (name.empty()) return nullptr;
-  auto it = nameIndex_.find(LowerCase(name));
-  return it == nameIndex_.end() ? nullptr : it->second;
+  if (name.empty() || !owned_) return nullptr;
+  return owned_->names.Find(name);
 }
 
 void TComponent::InsertComponent(TComponent* component) {
   if (!component || component->owner_ == this) return;
   ValidateRename(component, std::string(), component->name_);
   if (component->owner_) component->owner_->RemoveComponent(component);
-  components_.push_back(component);
+  TOwned& owned = Owned();
+  owned.list.push_back(component);
   listStamp_ = NewListStamp();
-  if (!component->name_.empty()) nameIndex_[LowerCase(component->name_)] = component;
+  if (!component->name_.empty()) owned.names.Insert(component);
   component->owner_ = this;
   if (state_.Contains(csDesigning)) component->SetDesigning(true);
   Notification(component, opInsert);
@@ -114,18 +126,19 @@ void TComponent::RemoveComponent(TComponent* component) {
 
 void TComponent::DetachFromOwner() {
   if (!owner_) return;
-  auto& list = owner_->components_;
+  TOwned& owned = owner_->Owned();
+  auto& list = owned.list;
   // Owners mostly free their components last first, so search from the back.
   auto it = std::find(list.rbegin(), list.rend(), this);
   if (it != list.rend()) list.erase(std::next(it).base());
   owner_->listStamp_ = NewListStamp();
-  if (!name_.empty()) owner_->nameIndex_.erase(LowerCase(name_));
+  owned.names.Erase(this, name_);
   owner_ = nullptr;
 }
 
 void TComponent::DestroyComponents() {
-  while (!components_.empty()) {
-    TComponent* c = components_.back();
+  while (!ComponentList().empty()) {
+    TComponent* c = ComponentList().back();
     c->DetachFromOwner();
     delete c;
   }
@@ -135,29 +148,32 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component) RemoveFreeNotification(component);
   // Owned components hear of removals too, so that they can drop references.
   if (operation == opRemove && !state_.Contains(csDestroying))
-    for (TComponent* c : components_)
+    for (TComponent* c : ComponentList())
       if (c != component) c->Notification(component, operation);
 }
 
 void TComponent::FreeNotification(TComponent* component) {
   if (!component || component == this) return;
-  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end()) {
-    freeNotifies_.push_back(component);
-    component->freeNotifies_.push_back(this);
-  }
+  if (Linked(component)) return;
+  freeNotifies_.PushBack(component);
+  component->freeNotifies_.PushBack(this);
+}
+
+bool TComponent::Linked(const TComponent* component) const {
+  // A component watched by many (the wizard) has a long list; its watchers' are short.
+  return freeNotifies_.Size() <= component->freeNotifies_.Size() ? freeNotifies_.Contains(component)
+                                                                 : component->freeNotifies_.Contains(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* component) {
-  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
-  if (component) {
-    auto& theirs = component->freeNotifies_;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
-  }
+  if (!component || !Linked(component)) return;
+  freeNotifies_.Remove(component);
+  component->freeNotifies_.Remove(this);
 }
 
 void TComponent::GetChildren(const TGetChildProc& proc, TComponent* root) {
   if (root != this) return;
-  for (TComponent* c : components_)
+  for (TComponent* c : ComponentList())
     if (!c->HasParent()) proc(c);
 }
 

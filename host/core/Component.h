@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "host/core/ComponentLinks.h"
+#include "host/core/NameIndex.h"
 #include "host/core/Persistent.h"
 
 namespace host {
@@ -29,10 +31,10 @@ class TComponent : public TPersistent {
   ~TComponent() override;
 
   TComponent* Owner() const { return owner_; }
-  Integer ComponentCount() const { return static_cast<Integer>(components_.size()); }
+  Integer ComponentCount() const { return static_cast<Integer>(ComponentList().size()); }
   // The owned component at index (creation order); EListError outside the range.
   TComponent* Components(Integer index) const;
-  const std::vector<TComponent*>& ComponentList() const { return components_; }
+  const std::vector<TComponent*>& ComponentList() const { return owned_ ? owned_->list : NoComponents(); }
   // Changes whenever a component joins or leaves this one's list; no two lists (nor two
   // states of one list) share a stamp, so a cache of the list can tell it is stale.
   std::uint64_t ComponentListStamp() const { return listStamp_; }
@@ -85,13 +87,23 @@ class TComponent : public TPersistent {
   TComponentState state_;
 
  private:
+  // What only owners need, made with the first owned component.
+  struct TOwned {
+    std::vector<TComponent*> list;
+    TNameIndex names;  // the named ones among them
+  };
+  TOwned& Owned();
+  static const std::vector<TComponent*>& NoComponents();
   void DetachFromOwner();
+  // Whether this component and component watch each other (the links are symmetric).
+  bool Linked(const TComponent* component) const;
+
   TComponent* owner_ = nullptr;
-  std::vector<TComponent*> components_;
+  std::unique_ptr<TOwned> owned_;
+  // The components this one watches or is watched by (the link goes both ways).
+  TComponentLinks freeNotifies_;
   std::uint64_t listStamp_ = NewListStamp();
   static std::uint64_t NewListStamp();
-  std::unordered_map<std::string, TComponent*> nameIndex_;  // owned components by lower-case name
-  std::vector<TComponent*> freeNotifies_;
   std::string name_;
   NativeInt tag_ = 0;
 };
