@@ -208,7 +208,7 @@ void TControl::BringToFront() {
     auto it = std::find(list.begin(), list.end(), this);
     if (it != list.end()) std::rotate(it, it + 1, list.end());
   };
-  if (isWin_) move(parent_->wins_); else move(parent_->graphics_);
+  if (isWin_) move(parent_->Children().wins); else move(parent_->Children().graphics);
   Invalidate();
 }
 
@@ -218,7 +218,7 @@ void TControl::SendToBack() {
     auto it = std::find(list.begin(), list.end(), this);
     if (it != list.end()) std::rotate(list.begin(), it, it + 1);
   };
-  if (isWin_) move(parent_->wins_); else move(parent_->graphics_);
+  if (isWin_) move(parent_->Children().wins); else move(parent_->Children().graphics);
   if (parent_) parent_->Invalidate();
 }
 

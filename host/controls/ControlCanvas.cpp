@@ -46,35 +46,46 @@ void TControlCanvas::BeginPaint(const TCanvas& painter) {
   painting_ = true;
 }
 
-TCustomControl::TCustomControl(TComponent* owner)
-    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {}
+namespace {
+
+// Most controls are never painted through their own canvas outside a paint of their
+// form, and many never at all: the canvas is made when first asked for.
+TControlCanvas& CanvasOf(std::unique_ptr<TControlCanvas>& canvas, TControl* control) {
+  if (!canvas) canvas = std::make_unique<TControlCanvas>(control);
+  return *canvas;
+}
+
+}  // namespace
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 TCustomControl::~TCustomControl() = default;
 
 TCanvas& TCustomControl::Canvas() {
-  canvas_->Prepare();
-  return *canvas_;
+  TControlCanvas& canvas = CanvasOf(canvas_, this);
+  canvas.Prepare();
+  return canvas;
 }
 
 void TCustomControl::PaintControl(TCanvas& canvas) {
   if (!PaintFillsClient()) TWinControl::PaintControl(canvas);  // no erase under a full paint
-  canvas_->PaintWith(canvas, [this] { Paint(); });
+  CanvasOf(canvas_, this).PaintWith(canvas, [this] { Paint(); });
 }
 
 void TCustomControl::Paint() {}
 
-TGraphicControl::TGraphicControl(TComponent* owner)
-    : TControl(owner), canvas_(std::make_unique<TControlCanvas>(this)) {
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
   controlStyle_.Exclude(csOpaque);
 }
 TGraphicControl::~TGraphicControl() = default;
 
 TCanvas& TGraphicControl::Canvas() {
-  canvas_->Prepare();
-  return *canvas_;
+  TControlCanvas& canvas = CanvasOf(canvas_, this);
+  canvas.Prepare();
+  return canvas;
 }
 
 void TGraphicControl::PaintControl(TCanvas& canvas) {
-  canvas_->PaintWith(canvas, [this] { Paint(); });
+  CanvasOf(canvas_, this).PaintWith(canvas, [this] { Paint(); });
 }
 
 void TGraphicControl::Paint() {}

@@ -241,14 +241,14 @@ void TWinControl::CMExit(TMessage&) { DoExit(); }
 
 void TWinControl::CMFontChanged(TMessage& m) {
   TControl::CMFontChanged(m);
-  for (TControl* c : graphics_) c->ParentFontChanged();
-  for (TControl* c : wins_) c->ParentFontChanged();
+  for (TControl* c : GraphicChildren()) c->ParentFontChanged();
+  for (TControl* c : WinChildren()) c->ParentFontChanged();
 }
 
 void TWinControl::CMColorChanged(TMessage& m) {
   TControl::CMColorChanged(m);
-  for (TControl* c : graphics_) c->ParentColorChanged();
-  for (TControl* c : wins_) c->ParentColorChanged();
+  for (TControl* c : GraphicChildren()) c->ParentColorChanged();
+  for (TControl* c : WinChildren()) c->ParentColorChanged();
 }
 
 void TWinControl::KeyDown(Word& key, TShiftState shift) {
@@ -277,8 +277,8 @@ void TWinControl::Resize() {
 
 void TWinControl::Broadcast(TMessage& message) {
   // Copies: a handler may change the children.
-  std::vector<TControl*> children(graphics_.begin(), graphics_.end());
-  children.insert(children.end(), wins_.begin(), wins_.end());
+  std::vector<TControl*> children(GraphicChildren().begin(), GraphicChildren().end());
+  children.insert(children.end(), WinChildren().begin(), WinChildren().end());
   for (TControl* c : children) {
     c->WndProc(message);
     if (message.Result != 0) return;

@@ -222,15 +222,15 @@ class TWinControl : public TControl {
   ~TWinControl() override;
 
   // Children: graphic controls first, then windowed controls, each in z-order.
-  Integer ControlCount() const { return static_cast<Integer>(graphics_.size() + wins_.size()); }
+  Integer ControlCount() const { return static_cast<Integer>(GraphicChildren().size() + WinChildren().size()); }
   TControl* Controls(Integer index) const;  // EListError outside the range
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   bool ContainsControl(const TControl* control) const;  // a descendant (or this)
   // The child (graphic or windowed) under a point of the client area, or nullptr.
   TControl* ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls = true) const;
-  const std::vector<TControl*>& GraphicChildren() const { return graphics_; }
-  const std::vector<TWinControl*>& WinChildren() const { return wins_; }
+  const std::vector<TControl*>& GraphicChildren() const { return children_ ? children_->graphics : NoControls(); }
+  const std::vector<TWinControl*>& WinChildren() const { return children_ ? children_->wins : NoWinControls(); }
 
   // Alignment of the children within GetClientRect, in the classic order: top,
   // bottom, left, right, client. DisableAlign / EnableAlign bracket bulk changes.
@@ -246,7 +246,7 @@ class TWinControl : public TControl {
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value) { tabStop_ = value; }
   void GetTabOrderList(std::vector<TWinControl*>& list) const;
-  const std::vector<TWinControl*>& TabList() const { return tabList_; }
+  const std::vector<TWinControl*>& TabList() const { return children_ ? children_->tabs : NoWinControls(); }
 
   // Focus.
   bool CanFocus() const;
@@ -333,9 +333,16 @@ class TWinControl : public TControl {
   void UpdateTabOrder(TTabOrder value);
   void FixupTabList();
 
-  std::vector<TControl*> graphics_;
-  std::vector<TWinControl*> wins_;
-  std::vector<TWinControl*> tabList_;
+  // Most controls have no children: the lists are made with the first one.
+  struct TChildLists {
+    std::vector<TControl*> graphics;
+    std::vector<TWinControl*> wins;
+    std::vector<TWinControl*> tabs;
+  };
+  TChildLists& Children();
+  static const std::vector<TControl*>& NoControls();
+  static const std::vector<TWinControl*>& NoWinControls();
+  std::unique_ptr<TChildLists> children_;
   Integer alignLevel_ = 0;
   bool aligning_ = false;
   bool alignNeeded_ = false;

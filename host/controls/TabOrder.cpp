@@ -7,7 +7,7 @@ namespace host {
 
 TTabOrder TWinControl::TabOrder() const {
   if (!Parent()) return pendingTabOrder_;
-  const auto& list = Parent()->tabList_;
+  const auto& list = Parent()->Children().tabs;
   auto it = std::find(list.begin(), list.end(), this);
   return it == list.end() ? -1 : static_cast<TTabOrder>(it - list.begin());
 }
@@ -23,7 +23,7 @@ void TWinControl::SetTabOrder(TTabOrder value) {
 }
 
 void TWinControl::UpdateTabOrder(TTabOrder value) {
-  auto& list = Parent()->tabList_;
+  auto& list = Parent()->Children().tabs;
   // Already in place (as a form file's controls mostly are): nothing to search.
   if (value >= 0 && static_cast<size_t>(value) < list.size() && list[static_cast<size_t>(value)] == this) return;
   auto it = std::find(list.begin(), list.end(), this);
@@ -37,19 +37,19 @@ void TWinControl::UpdateTabOrder(TTabOrder value) {
 }
 
 void TWinControl::FixupTabList() {
-  const size_t count = wins_.size();
+  const size_t count = WinChildren().size();
   std::vector<TWinControl*> placed(count, nullptr);
-  for (TWinControl* c : wins_) {
+  for (TWinControl* c : WinChildren()) {
     const TTabOrder j = c->pendingTabOrder_;
     if (j >= 0 && static_cast<size_t>(j) < count && !placed[static_cast<size_t>(j)]) placed[static_cast<size_t>(j)] = c;
   }
   for (size_t i = 0; i < count; ++i)
     if (placed[i]) placed[i]->UpdateTabOrder(static_cast<TTabOrder>(i));
-  for (TWinControl* c : wins_) c->pendingTabOrder_ = -1;
+  for (TWinControl* c : WinChildren()) c->pendingTabOrder_ = -1;
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
-  for (TWinControl* c : tabList_) {
+  for (TWinControl* c : TabList()) {
     list.push_back(c);
     c->GetTabOrderList(list);
   }

@@ -9,6 +9,32 @@ namespace host {
 
 HOST_PUBLISHED(TWinControl) {}
 
+namespace {
+
+// A parent frees its children last first, so the one leaving is found at the back.
+template <class T>
+void EraseFromBack(std::vector<T*>& list, const TControl* control) {
+  auto it = std::find(list.rbegin(), list.rend(), control);
+  if (it != list.rend()) list.erase(std::next(it).base());
+}
+
+}  // namespace
+
+TWinControl::TChildLists& TWinControl::Children() {
+  if (!children_) children_ = std::make_unique<TChildLists>();
+  return *children_;
+}
+
+const std::vector<TControl*>& TWinControl::NoControls() {
+  static const std::vector<TControl*> none;
+  return none;
+}
+
+const std::vector<TWinControl*>& TWinControl::NoWinControls() {
+  static const std::vector<TWinControl*> none;
+  return none;
+}
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
   isWin_ = true;
   controlStyle_.Include(csOpaque);
@@ -26,8 +52,8 @@ TWinControl::~TWinControl() {
   SetWatchesFocus(false);
   Destroying();
   // A parent frees its children, whoever owns them; each leaves its owner as it goes.
-  while (!wins_.empty() || !graphics_.empty()) {
-    TControl* c = !wins_.empty() ? static_cast<TControl*>(wins_.back()) : graphics_.back();
+  while (!WinChildren().empty() || !GraphicChildren().empty()) {
+    TControl* c = !WinChildren().empty() ? static_cast<TControl*>(WinChildren().back()) : GraphicChildren().back();
     RemoveControl(c);
     delete c;
   }
@@ -35,10 +61,10 @@ TWinControl::~TWinControl() {
 }
 
 TControl* TWinControl::Controls(Integer index) const {
-  if (index >= 0 && static_cast<size_t>(index) < graphics_.size()) return graphics_[static_cast<size_t>(index)];
-  const size_t w = static_cast<size_t>(index) - graphics_.size();
-  if (index < 0 || w >= wins_.size()) ListIndexError(index);
-  return wins_[w];
+  if (index >= 0 && static_cast<size_t>(index) < GraphicChildren().size()) return GraphicChildren()[static_cast<size_t>(index)];
+  const size_t w = static_cast<size_t>(index) - GraphicChildren().size();
+  if (index < 0 || w >= WinChildren().size()) ListIndexError(index);
+  return WinChildren()[w];
 }
 
 void TWinControl::InsertControl(TControl* control) {
@@ -47,15 +73,16 @@ void TWinControl::InsertControl(TControl* control) {
   control->parent_ = this;
   if (control->isWin_) {
     auto* w = static_cast<TWinControl*>(control);
-    wins_.push_back(w);
-    tabList_.push_back(w);
+    TChildLists& children = Children();
+    children.wins.push_back(w);
+    children.tabs.push_back(w);
     // A tab order given before the control had a parent applies now.
     if (w->pendingTabOrder_ >= 0 && !w->ComponentState().Contains(csReading)) {
       w->UpdateTabOrder(w->pendingTabOrder_);
       w->pendingTabOrder_ = -1;
     }
   } else {
-    graphics_.push_back(control);
+    Children().graphics.push_back(control);
   }
   control->ParentFontChanged();
   control->ParentColorChanged();
@@ -71,10 +98,10 @@ void TWinControl::RemoveControl(TControl* control) {
   if (control->isWin_) {
     auto* w = static_cast<TWinControl*>(control);
     w->DestroyHandle();
-    wins_.erase(std::remove(wins_.begin(), wins_.end(), w), wins_.end());
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
+    EraseFromBack(Children().wins, w);
+    EraseFromBack(Children().tabs, w);
   } else {
-    graphics_.erase(std::remove(graphics_.begin(), graphics_.end(), control), graphics_.end());
+    EraseFromBack(Children().graphics, control);
   }
   control->parent_ = nullptr;
   if (control->align_ != alNone && !ComponentState().Contains(csDestroying)) AlignControl(nullptr);
@@ -92,17 +119,17 @@ TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWi
     return c->visible_ && (c->enabled_ || allowDisabled || designing) && c->BoundsRect().Contains(pos);
   };
   if (allowWinControls)
-    for (auto it = wins_.rbegin(); it != wins_.rend(); ++it)
+    for (auto it = WinChildren().rbegin(); it != WinChildren().rend(); ++it)
       if (hit(*it)) return *it;
-  for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
+  for (auto it = GraphicChildren().rbegin(); it != GraphicChildren().rend(); ++it)
     if (hit(*it)) return *it;
   return nullptr;
 }
 
 void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
-  for (TControl* c : graphics_)
+  for (TControl* c : GraphicChildren())
     if (c->Owner() == root) proc(c);
-  for (TControl* c : wins_)
+  for (TControl* c : WinChildren())
     if (c->Owner() == root) proc(c);
 }
 
@@ -123,13 +150,13 @@ void TWinControl::CreateHandle() {
   const TRect area = WindowClientArea();
   Perform(WM_SIZE, SIZE_RESTORED, PointToLParam(area.Width(), area.Height()));
   controlState_.Exclude(csCreating);
-  const std::vector<TWinControl*> children = wins_;
+  const std::vector<TWinControl*> children = WinChildren();
   for (TWinControl* c : children) c->CreateHandle();
 }
 
 void TWinControl::DestroyHandle() {
   if (!handle_) return;
-  for (TWinControl* c : wins_) c->DestroyHandle();
+  for (TWinControl* c : WinChildren()) c->DestroyHandle();
   handle_ = false;
 }
 
@@ -203,8 +230,8 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
       while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
       list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
     };
-    for (TControl* c : graphics_) consider(c);
-    for (TControl* c : wins_) consider(c);
+    for (TControl* c : GraphicChildren()) consider(c);
+    for (TControl* c : WinChildren()) consider(c);
     for (TControl* c : list) {
       Integer w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
       if (w < 0 || a == alLeft || a == alRight) w = c->width_;
@@ -221,8 +248,8 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
     }
   };
   bool any = false;
-  for (TControl* c : graphics_) any = any || c->align_ != alNone;
-  for (TControl* c : wins_) any = any || c->align_ != alNone;
+  for (TControl* c : GraphicChildren()) any = any || c->align_ != alNone;
+  for (TControl* c : WinChildren()) any = any || c->align_ != alNone;
   if (any) {
     doAlign(alTop);
     doAlign(alBottom);
@@ -231,7 +258,7 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
     doAlign(alClient);
   }
   // Embedded maximized forms fill the whole client area.
-  for (TWinControl* w : wins_)
+  for (TWinControl* w : WinChildren())
     if (w->FillsParent()) {
       TRect full = GetClientRect();
       w->SetBounds(full.Left, full.Top, full.Width(), full.Height());

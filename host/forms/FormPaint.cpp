@@ -120,7 +120,7 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
   if (client.IsEmpty()) return;
   // The topmost windowed child that paints every pixel of the clip by itself hides the
   // parent, its graphic children and the windowed children below: painting starts there.
-  const auto& wins = control->wins_;
+  const auto& wins = control->WinChildren();
   size_t first = wins.size();
   for (size_t i = wins.size(); i-- > 0;) {
     const TWinControl* w = wins[i];
@@ -146,7 +146,7 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
     // only what windowed children cover stays left out for them.
     covered_.resize(windowed);
     if (windowed == 0) painter_->SetCoveredRects(nullptr);
-    for (TControl* g : control->graphics_) {
+    for (TControl* g : control->GraphicChildren()) {
       if (!g->visible_) continue;
       const TPoint go = Point(co.X + g->left_, co.Y + g->top_);
       const TRect r = IntersectRect(client, Bounds(go.X, go.Y, g->width_, g->height_));
@@ -170,7 +170,7 @@ void TCustomForm::PaintTree(TWinControl* control, const TRect& clip) {
 // paint in progress draws after control's own pass. Two levels down is where the gain ends.
 void TCustomForm::CollectCovered(const TWinControl* control, TPoint clientOrigin, const TRect& clip, size_t from,
                                  int depth, std::vector<TRect>& out) {
-  const auto& wins = control->wins_;
+  const auto& wins = control->WinChildren();
   for (size_t i = from; i < wins.size(); ++i) {
     const TWinControl* w = wins[i];
     if (!w->visible_) continue;
@@ -190,7 +190,7 @@ void TCustomForm::CollectCovered(const TWinControl* control, TPoint clientOrigin
 // The areas, within clip, of control's graphic children that fill all of their area.
 void TCustomForm::AddOpaqueGraphics(const TWinControl* control, TPoint clientOrigin, const TRect& clip,
                                     std::vector<TRect>& out) {
-  for (const TControl* g : control->graphics_) {
+  for (const TControl* g : control->GraphicChildren()) {
     if (!g->visible_ || !g->controlStyle_.Contains(csOpaque)) continue;
     const TRect r = IntersectRect(clip, Bounds(clientOrigin.X + g->left_, clientOrigin.Y + g->top_, g->width_, g->height_));
     if (!r.IsEmpty()) out.push_back(r);

@@ -13,8 +13,15 @@ HOST_PUBLISHED(TBitBtn) {
   P.Property("Style", &TBitBtn::Style, &TBitBtn::SetStyle).SetDefault(bsAutoDetect);
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), glyph_(std::make_unique<TBitmap>()) {
-  glyph_->OnChange = TEvent<void(TObject*)>(this, &TBitBtn::GlyphChanged);
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+
+TBitmap* TBitBtn::Glyph() const {
+  if (!glyph_) {
+    glyph_ = std::make_unique<TBitmap>();
+    auto* self = const_cast<TBitBtn*>(this);  // the glyph is part of the button's state
+    glyph_->OnChange = TEvent<void(TObject*)>(self, &TBitBtn::GlyphChanged);
+  }
+  return glyph_.get();
 }
 
 TBitBtn::~TBitBtn() = default;
@@ -22,7 +29,7 @@ TBitBtn::~TBitBtn() = default;
 void TBitBtn::GlyphChanged(TObject*) { Invalidate(); }
 
 void TBitBtn::SetGlyph(TBitmap* value) {
-  glyph_->Assign(value);
+  Glyph()->Assign(value);
   if (value && value->Height() > 0 && value->Width() % value->Height() == 0) {
     Integer n = value->Width() / value->Height();
     if (n > 4) n = 1;
@@ -61,7 +68,7 @@ void TBitBtn::SetSpacing(Integer value) {
 void TBitBtn::CalcLayout(TCanvas& c, const TRect& content, TPoint& glyphPos, TPoint& textPos) const {
   const bool hasText = !Caption().empty();
   const TPoint text = hasText ? Point(AccelTextWidth(c, Caption()), c.TextHeight("Wg")) : TPoint{};
-  const TPoint glyph = glyph_->Empty() ? TPoint{} : Point(glyph_->Width() / numGlyphs_, glyph_->Height());
+  const TPoint glyph = !HasGlyph() ? TPoint{} : Point(glyph_->Width() / numGlyphs_, glyph_->Height());
   const TPoint size = Point(content.Width(), content.Height());
   const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
   if (horizontal) {
@@ -90,7 +97,7 @@ void TBitBtn::CalcLayout(TCanvas& c, const TRect& content, TPoint& glyphPos, TPo
 void TBitBtn::PaintContent(TCanvas& c, const TRect& content, bool down) {
   TPoint gp, tp;
   CalcLayout(c, content, gp, tp);
-  if (!glyph_->Empty()) {
+  if (HasGlyph()) {
     const Integer gw = glyph_->Width() / numGlyphs_, gh = glyph_->Height();
     Integer index = 0;
     if (!Enabled() && numGlyphs_ >= 2) index = 1;

@@ -16,7 +16,7 @@ class TBitBtn : public TButton {
   explicit TBitBtn(TComponent* owner);
   ~TBitBtn() override;
 
-  TBitmap* Glyph() const { return glyph_.get(); }
+  TBitmap* Glyph() const;  // made when first asked for
   // Copies the bitmap. A strip of 1 to 4 square images sets NumGlyphs to their count.
   void SetGlyph(TBitmap* value);
   TNumGlyphs NumGlyphs() const { return numGlyphs_; }
@@ -39,7 +39,8 @@ class TBitBtn : public TButton {
 
  private:
   void GlyphChanged(TObject*);
-  std::unique_ptr<TBitmap> glyph_;
+  bool HasGlyph() const { return glyph_ && !glyph_->Empty(); }
+  mutable std::unique_ptr<TBitmap> glyph_;
   TNumGlyphs numGlyphs_ = 1;
   TButtonLayout layout_ = blGlyphLeft;
   TButtonStyle style_ = bsAutoDetect;

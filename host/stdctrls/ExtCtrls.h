@@ -65,8 +65,8 @@ class TImage : public TGraphicControl {
   explicit TImage(TComponent* owner);
   ~TImage() override;
 
-  TPicture* Picture() const { return picture_.get(); }
-  void SetPicture(TPicture* value) { picture_->Assign(value); }
+  TPicture* Picture() const;  // made when first asked for
+  void SetPicture(TPicture* value) { Picture()->Assign(value); }
   bool Center() const { return center_; }
   void SetCenter(bool value);
   bool Stretch() const { return stretch_; }
@@ -81,7 +81,7 @@ class TImage : public TGraphicControl {
 
  private:
   void PictureChanged(TObject*);
-  std::unique_ptr<TPicture> picture_;
+  mutable std::unique_ptr<TPicture> picture_;
   bool center_ = false;
   bool stretch_ = false;
   bool transparent_ = false;

@@ -39,16 +39,24 @@ void TPicture::Assign(const TPersistent* source) {
 
 void TPicture::DefineProperties(TFiler& filer) { bitmap_->DefineProperties(filer); }
 
-TImage::TImage(TComponent* owner) : TGraphicControl(owner), picture_(std::make_unique<TPicture>()) {
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
   width_ = 105;
   height_ = 105;
-  picture_->OnChange = TEvent<void(TObject*)>(this, &TImage::PictureChanged);
+}
+
+TPicture* TImage::Picture() const {
+  if (!picture_) {
+    picture_ = std::make_unique<TPicture>();
+    auto* self = const_cast<TImage*>(this);  // the picture is part of the image's state
+    picture_->OnChange = TEvent<void(TObject*)>(self, &TImage::PictureChanged);
+  }
+  return picture_.get();
 }
 
 TImage::~TImage() = default;
 
 void TImage::PictureChanged(TObject*) {
-  if (autoSize_ && picture_->Width() > 0 && picture_->Height() > 0) SetBounds(left_, top_, picture_->Width(), picture_->Height());
+  if (autoSize_ && picture_ && picture_->Width() > 0 && picture_->Height() > 0) SetBounds(left_, top_, picture_->Width(), picture_->Height());
   Invalidate();
 }
 
@@ -62,7 +70,7 @@ void TImage::SetAutoSize(bool value) {
 
 void TImage::Paint() {
   TCanvas& c = Canvas();
-  const TBitmap& b = *picture_->Bitmap();
+  const TBitmap* picture = picture_ ? picture_->Bitmap() : nullptr;
   if (ComponentState().Contains(csDesigning)) {
     // A dashed frame shows where the image is while it is designed.
     c.Pen().SetStyle(psDash);
@@ -71,7 +79,8 @@ void TImage::Paint() {
     c.Brush().SetStyle(bsSolid);
     c.Pen().SetStyle(psSolid);
   }
-  if (b.Empty()) return;
+  if (!picture || picture->Empty()) return;
+  const TBitmap& b = *picture;
   if (stretch_) {
     c.StretchDraw(Rect(0, 0, width_, height_), b);
     return;
