@@ -165,8 +165,9 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
+  // Shares the parent's font; only a font that differs is news to this control.
   followingParent_ = true;
-  font_->Assign(parent_->Font());
+  font_->Follow(*parent_->Font());
   followingParent_ = false;
 }
 

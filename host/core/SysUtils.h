@@ -55,6 +55,13 @@ std::string ProgramPath();
 
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
-bool SameText(std::string_view a, std::string_view b);  // ASCII case-insensitive
+// ASCII case-insensitive, whatever the C locale says about other bytes.
+inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+inline bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
 
 }  // namespace host

@@ -86,33 +86,49 @@ class TBrush : public TGraphicsObject {
   TBrushStyle style_ = bsSolid;
 };
 
+// Fonts share their attributes until one of them changes: copying a font (Assign, a
+// control following its parent) shares the other's data, and a setter copies it first
+// when others still use it.
 class TFont : public TGraphicsObject {
   HOST_CLASS(TFont, TGraphicsObject)
   TFont();
-  TColor Color() const { return color_; }
+  TColor Color() const { return data_->color; }
   void SetColor(TColor v);
   // Height in pixels: negative is the character height (em size), as the classic library stores it.
-  Integer Height() const { return height_; }
+  Integer Height() const { return data_->height; }
   void SetHeight(Integer v);
   // Size in points at 96 pixels per inch.
   Integer Size() const;
   void SetSize(Integer points);
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return data_->name; }
   void SetName(const std::string& v);
-  TFontStyles Style() const { return style_; }
+  TFontStyles Style() const { return data_->style; }
   void SetStyle(TFontStyles v);
-  TFontPitch Pitch() const { return pitch_; }
+  TFontPitch Pitch() const { return data_->pitch; }
   void SetPitch(TFontPitch v);
+  // Takes the source's attributes and tells the owner, as any change does.
   void Assign(const TPersistent* source) override;
+  // Takes the source's attributes, telling the owner only when they differ from its own.
+  void Follow(const TFont& source);
+  // True while this font and other use the same data, neither changed since.
+  bool SharesDataWith(const TFont& other) const { return data_ == other.data_; }
   // Pixel size of the em square the face is rendered at.
   Integer PixelSize() const;
 
  private:
-  TColor color_ = clWindowText;
-  Integer height_ = -11;
-  std::string name_ = "MS Sans Serif";
-  TFontStyles style_;
-  TFontPitch pitch_ = fpDefault;
+  struct TData {
+    TColor color = clWindowText;
+    Integer height = -11;
+    std::string name = "MS Sans Serif";
+    TFontStyles style;
+    TFontPitch pitch = fpDefault;
+    bool operator==(const TData&) const = default;
+  };
+  // What every new font starts out sharing.
+  static const std::shared_ptr<TData>& Defaults();
+  // The data to change: this font's own, copied first when shared.
+  TData& Own();
+  std::shared_ptr<TData> data_;
 };
 
 class TCanvas;

@@ -92,39 +92,49 @@ HOST_PUBLISHED(TFont) {
   P.Property("Style", &TFont::Style, &TFont::SetStyle).SetDefault(0);
 }
 
-TFont::TFont() = default;
+const std::shared_ptr<TFont::TData>& TFont::Defaults() {
+  static const auto data = std::make_shared<TData>();
+  return data;
+}
+
+TFont::TFont() : data_(Defaults()) {}
+
+TFont::TData& TFont::Own() {
+  if (data_.use_count() > 1) data_ = std::make_shared<TData>(*data_);
+  return *data_;
+}
 
 void TFont::SetColor(TColor v) {
-  if (v == color_) return;
-  color_ = v;
+  if (v == data_->color) return;
+  Own().color = v;
   Changed();
 }
 
 void TFont::SetHeight(Integer v) {
-  if (v == height_) return;
-  height_ = v;
+  if (v == data_->height) return;
+  Own().height = v;
   Changed();
 }
 
-Integer TFont::Size() const { return -MulDivRound(height_, 72, 96); }
+Integer TFont::Size() const { return -MulDivRound(data_->height, 72, 96); }
 
 void TFont::SetSize(Integer points) { SetHeight(-MulDivRound(points, 96, 72)); }
 
 void TFont::SetName(const std::string& v) {
-  if (v == name_) return;
-  name_ = v;
+  if (v == data_->name) return;
+  Own().name = v;
   Changed();
 }
 
 void TFont::SetStyle(TFontStyles v) {
-  if (v == style_) return;
-  style_ = v;
+  if (v == data_->style) return;
+  Own().style = v;
   Changed();
 }
 
 void TFont::SetPitch(TFontPitch v) {
-  if (v == pitch_) return;
-  pitch_ = v;
+  if (v == data_->pitch) return;
+  Own().pitch = v;
   Changed();
 }
 
@@ -132,12 +142,15 @@ void TFont::Assign(const TPersistent* source) {
   const auto* font = dynamic_cast<const TFont*>(source);
   if (!font) return inherited::Assign(source);
   if (font == this) return;
-  color_ = font->color_;
-  height_ = font->height_;
-  name_ = font->name_;
-  style_ = font->style_;
-  pitch_ = font->pitch_;
+  data_ = font->data_;
   Changed();
+}
+
+void TFont::Follow(const TFont& source) {
+  if (data_ == source.data_) return;
+  const bool same = *data_ == *source.data_;
+  data_ = source.data_;
+  if (!same) Changed();
 }
 
 Integer TFont::PixelSize() const { return fontengine::PixelSizeOf(*this); }

@@ -81,13 +81,15 @@ class TReader : public TFiler {
   Header ReadHeader();
   void ReadBody(TComponent* component, int depth);
   void ReadChild(TComponent* parent, int depth);
+  void CheckCreatable(const TClassInfo* cls, const Header& h) const;
   void ReadPropertyLine(TComponent* component);
-  void ReadPublished(TObject* obj, const TPropInfo& prop, const std::string& path);
+  std::string_view JoinedPath();
+  void ReadPublished(TObject* obj, const TPropInfo& prop, std::string_view what);
   void ResolveFixups();
   void CheckRequirements(TComponent* component);
   void Satisfy(const std::string& name);
   void Cleanup(TComponent* root, bool rootCreated);
-  [[noreturn]] void FailAt(int line, int column, const std::string& what, const std::string& detail) const;
+  [[noreturn]] void FailAt(int line, int column, std::string_view what, const std::string& detail) const;
 
   TParser parser_;
   TReadOptions options_;
@@ -96,15 +98,18 @@ class TReader : public TFiler {
   std::vector<TComponent*> created_;  // those this reader created (not the root)
   std::vector<Fixup> fixups_;
   std::vector<Requirement> required_;
-  // The property line being read: its component, the object holding the property and
-  // the path up to that object ("Zelvant1.WayList.").
+  // The property line being read: its path's segments (views into the text), the path
+  // joined when it was written with blanks, its component, the object holding the
+  // property and the path up to that object ("WayList.").
+  std::vector<std::string_view> path_;
+  std::string joined_;
   TComponent* lineComponent_ = nullptr;
   TObject* lineObject_ = nullptr;
   std::string linePath_;
   int lineLine_ = 0;
   int lineColumn_ = 0;
   // The defined property being looked for while DefineProperties runs.
-  const std::string* wantedName_ = nullptr;
+  const std::string_view* wantedName_ = nullptr;
   bool handled_ = false;
 };
 

@@ -2,21 +2,37 @@
 
 #include "host/core/Utf8.h"
 
-#include <cctype>
 
 namespace host {
 
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+// Character classes by table, free of the C locale.
+enum : std::uint8_t { kIdentStart = 1, kIdentChar = 2, kDigit = 4, kBlank = 8 };
+
+struct TCharTables {
+  std::uint8_t cls[256] = {};
+  std::int8_t hex[256];
+  constexpr TCharTables() : hex() {
+    for (int c = 0; c < 256; ++c) hex[c] = -1;
+    for (int c = '0'; c <= '9'; ++c) {
+      cls[c] = kIdentChar | kDigit;
+      hex[c] = static_cast<std::int8_t>(c - '0');
+    }
+    for (int c = 'a'; c <= 'z'; ++c) cls[c] = cls[c - 32] = kIdentStart | kIdentChar;
+    for (int c = 0; c < 6; ++c) hex['a' + c] = hex['A' + c] = static_cast<std::int8_t>(10 + c);
+    cls[static_cast<unsigned char>('_')] = kIdentStart | kIdentChar;
+    for (char c : {' ', '\t', '\n', '\v', '\f', '\r'}) cls[static_cast<unsigned char>(c)] = kBlank;
+  }
+};
+constexpr TCharTables kChars;
+
+bool Has(char c, std::uint8_t cls) { return (kChars.cls[static_cast<unsigned char>(c)] & cls) != 0; }
+bool IsIdentStart(char c) { return Has(c, kIdentStart); }
+bool IsIdentChar(char c) { return Has(c, kIdentChar); }
+bool IsDigit(char c) { return Has(c, kDigit); }
+bool IsSpace(char c) { return Has(c, kBlank); }
+int HexValue(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
 
 std::string Printable(char c) {
   if (c >= 32 && c < 127) return std::string{'\'', c, '\''};
@@ -31,8 +47,6 @@ EFormReadError::EFormReadError(int line, int column, const std::string& detail, 
     : EReadError("Line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
                  (context.empty() ? detail : "Error reading " + context + ": " + detail)),
       line_(line), column_(column), detail_(detail), context_(context) {}
-
-bool TToken::IsIdent(std::string_view word) const { return Kind == TTokenKind::Ident && SameText(Text, word); }
 
 TParser::TParser(std::string_view text) : text_(text) {
   // A UTF-8 byte order mark is not part of the form.
@@ -52,10 +66,11 @@ void TParser::Next() {
   if (AtEnd()) return;
   char c = Peek();
   if (IsIdentStart(c)) {
-    size_t start = pos_;
-    while (!AtEnd() && IsIdentChar(Peek())) Advance();
+    size_t end = pos_ + 1;
+    while (end < text_.size() && IsIdentChar(text_[end])) ++end;
     token_.Kind = TTokenKind::Ident;
-    token_.Text.assign(text_.substr(start, pos_ - start));
+    token_.Text = text_.substr(pos_, end - pos_);
+    Skip(end - pos_);
   } else if (c == '\'' || c == '#') {
     ScanString();
   } else if (IsDigit(c) || c == '$' || (c == '-' && (IsDigit(Peek(1)) || Peek(1) == '$'))) {
@@ -103,7 +118,18 @@ void TParser::ScanNumber() {
 
 void TParser::ScanString() {
   token_.Kind = TTokenKind::String;
-  std::string& out = token_.Text;
+  // A single fragment without doubled quotes is its own value: a view into the text.
+  if (Peek() == '\'') {
+    const size_t close = text_.find_first_of("'\n\r", pos_ + 1);
+    if (close != std::string_view::npos && text_[close] == '\'' && close + 1 < text_.size() &&
+        text_[close + 1] != '\'' && text_[close + 1] != '#') {
+      token_.Text = text_.substr(pos_ + 1, close - pos_ - 1);
+      Skip(close + 1 - pos_);  // a fragment holds no line break
+      return;
+    }
+  }
+  std::string& out = decoded_;
+  out.clear();
   while (Peek() == '\'' || Peek() == '#') {
     if (Peek() == '\'') {
       Advance();
@@ -134,11 +160,12 @@ void TParser::ScanString() {
       AppendUtf8(out, code);
     }
   }
+  token_.Text = out;
 }
 
 std::string TParser::ReadStringValue() {
   if (token_.Kind != TTokenKind::String) Error("String expected");
-  std::string value = token_.Text;
+  std::string value(token_.Text);
   Next();
   while (token_.Is('+')) {
     Next();
@@ -149,35 +176,46 @@ std::string TParser::ReadStringValue() {
   return value;
 }
 
-std::vector<std::uint8_t> TParser::ReadBinary() {
+void TParser::ReadBinary(std::vector<std::uint8_t>& bytes) {
   if (!token_.Is('{')) Error("'{' expected");
-  std::vector<std::uint8_t> bytes;
+  // At most one byte per two characters before the closing brace: room for all of
+  // them at once, so the digits decode straight into place.
+  const size_t close = text_.find('}', pos_);
+  bytes.resize(((close == std::string_view::npos ? text_.size() : close) - pos_) / 2);
+  std::uint8_t* out = bytes.data();
   for (;;) {
     SkipBlanks();
     if (AtEnd()) ErrorAt(line_, column_, "'}' expected");
-    if (Peek() == '}') {
+    if (text_[pos_] == '}') {
       Advance();
       break;
     }
     // Digit pairs never span a line, so a run of them moves only the column.
-    while (pos_ + 1 < text_.size()) {
-      int hi = HexValue(text_[pos_]), lo = HexValue(text_[pos_ + 1]);
-      if (hi < 0 || lo < 0) break;
-      bytes.push_back(static_cast<std::uint8_t>(hi * 16 + lo));
-      pos_ += 2;
-      column_ += 2;
+    const char* p = text_.data() + pos_;
+    const char* const end = text_.data() + text_.size() - 1;
+    const char* const runStart = p;
+    while (p < end) {
+      const int hi = HexValue(p[0]), lo = HexValue(p[1]);
+      if ((hi | lo) < 0) break;
+      *out++ = static_cast<std::uint8_t>(hi << 4 | lo);
+      p += 2;
     }
-    if (Peek() == '}' || Peek() == ' ' || Peek() == '\n' || Peek() == '\r' || Peek() == '\t') continue;
-    int hi = HexValue(Peek());
-    if (hi < 0) ErrorAt(line_, column_, AtEnd() ? std::string("'}' expected") : "Invalid binary value " + Printable(Peek()));
-    const int pairLine = line_, pairColumn = column_;
-    Advance();
-    if (AtEnd() || Peek() == '}' || std::isspace(static_cast<unsigned char>(Peek())))
-      ErrorAt(pairLine, pairColumn, "Odd number of hex digits");
-    ErrorAt(line_, column_, "Invalid binary value " + Printable(Peek()));
+    Skip(static_cast<size_t>(p - runStart));
+    if (AtEnd() || text_[pos_] == '}' || (IsSpace(text_[pos_]) && text_[pos_] != '\v' && text_[pos_] != '\f'))
+      continue;
+    BinaryError();
   }
+  bytes.resize(static_cast<size_t>(out - bytes.data()));
   Next();
-  return bytes;
+}
+
+// Where a run of digit pairs stopped at something that is neither a blank nor '}'.
+void TParser::BinaryError() {
+  if (HexValue(Peek()) < 0) ErrorAt(line_, column_, "Invalid binary value " + Printable(Peek()));
+  const int pairLine = line_, pairColumn = column_;
+  Advance();
+  if (AtEnd() || Peek() == '}' || IsSpace(Peek())) ErrorAt(pairLine, pairColumn, "Odd number of hex digits");
+  ErrorAt(line_, column_, "Invalid binary value " + Printable(Peek()));
 }
 
 void TParser::Expect(char symbol) {
@@ -185,9 +223,9 @@ void TParser::Expect(char symbol) {
   Next();
 }
 
-std::string TParser::ExpectIdent() {
+std::string_view TParser::ExpectIdent() {
   if (token_.Kind != TTokenKind::Ident) Error("Identifier expected");
-  std::string name = token_.Text;
+  const std::string_view name = token_.Text;
   Next();
   return name;
 }

@@ -29,15 +29,18 @@ class EFormReadError : public EReadError {
 
 enum class TTokenKind { End, Ident, Integer, Float, String, Symbol };
 
+// A token is a view: identifiers and plain strings point into the text being read, a
+// string with doubled quotes or character codes into the parser's own buffer, which the
+// next token reuses. Identifiers therefore stay valid as long as the text does.
 struct TToken {
   TTokenKind Kind = TTokenKind::End;
-  std::string Text;          // identifier, or the decoded string value (UTF-8)
+  std::string_view Text;     // identifier, or the decoded string value (UTF-8)
   std::int64_t Value = 0;    // integers
   char Symbol = 0;           // symbols: = : . , [ ] ( ) < > { } +
   int Line = 1;
   int Column = 1;
   bool Is(char symbol) const { return Kind == TTokenKind::Symbol && Symbol == symbol; }
-  bool IsIdent(std::string_view word) const;
+  bool IsIdent(std::string_view word) const { return Kind == TTokenKind::Ident && SameText(Text, word); }
 };
 
 class TParser {
@@ -45,18 +48,25 @@ class TParser {
   explicit TParser(std::string_view text);
   const TToken& Token() const { return token_; }
   void Next();
-  // The current token must be '{': reads hex digit pairs up to '}' and moves past it.
-  std::vector<std::uint8_t> ReadBinary();
+  // The current token must be '{': decodes hex digit pairs up to '}' into bytes (which
+  // it replaces) and moves past the '}'.
+  void ReadBinary(std::vector<std::uint8_t>& bytes);
   // A string value: fragments and #codes, continued across lines with '+'.
   std::string ReadStringValue();
   [[noreturn]] void Error(const std::string& detail) const;
   [[noreturn]] static void ErrorAt(int line, int column, const std::string& detail);
   void Expect(char symbol);
-  std::string ExpectIdent();
+  // The identifier, a view into the text.
+  std::string_view ExpectIdent();
 
  private:
   char Peek(size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
   bool AtEnd() const { return pos_ >= text_.size(); }
+  // Moves over characters that are known not to be line breaks.
+  void Skip(size_t count) {
+    pos_ += count;
+    column_ += static_cast<int>(count);
+  }
   void Advance() {
     if (pos_ >= text_.size()) return;
     if (text_[pos_++] == '\n') {
@@ -80,6 +90,7 @@ class TParser {
       ++pos_;
     }
   }
+  [[noreturn]] void BinaryError();
   void ScanString();
   void ScanNumber();
 
@@ -88,6 +99,8 @@ class TParser {
   int line_ = 1;
   int column_ = 1;
   TToken token_;
+  std::string decoded_;  // the current string token, when it is not a plain view
+
 };
 
 }  // namespace host

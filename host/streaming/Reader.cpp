@@ -14,8 +14,8 @@ constexpr int kMaxDepth = 200;  // nesting of object blocks
 
 bool IsObjectKeyword(const TToken& t) { return t.IsIdent("object") || t.IsIdent("inherited") || t.IsIdent("inline"); }
 
-std::string WithOwner(const TComponent* c, const std::string& path) {
-  return c && !c->Name().empty() ? c->Name() + "." + path : path;
+std::string WithOwner(const TComponent* c, std::string_view path) {
+  return c && !c->Name().empty() ? c->Name() + "." + std::string(path) : std::string(path);
 }
 
 }  // namespace
@@ -24,25 +24,28 @@ struct TReader::Fixup {
   TObject* Object;
   const TPropInfo* Prop;
   std::string Target;
-  std::string What;
+  std::string Path;             // the property as written
+  TComponent* Owner = nullptr;  // whose property line it is, named in an error
   int Line;
   int Column;
+  std::string What() const { return WithOwner(Owner, Path); }
 };
 
 struct TReader::Requirement {
   TComponent* Component;
   TObject* Object;
+  std::string Path;  // of the object holding the property, as written ("ShowContainer.")
   std::string Name;
-  std::string What;
   std::string Why;
   int Line;
   int Column;
 };
 
+// Views into the text.
 struct TReader::Header {
-  std::string Keyword;
-  std::string Name;
-  std::string ClassName;
+  std::string_view Keyword;
+  std::string_view Name;
+  std::string_view ClassName;
   int ClassLine;
   int ClassColumn;
 };
@@ -50,19 +53,19 @@ struct TReader::Header {
 TReader::TReader(std::string_view text, TReadOptions options) : parser_(text), options_(options) {}
 TReader::~TReader() = default;
 
-void TReader::FailAt(int line, int column, const std::string& what, const std::string& detail) const {
-  throw EFormReadError(line, column, detail, what);
+void TReader::FailAt(int line, int column, std::string_view what, const std::string& detail) const {
+  throw EFormReadError(line, column, detail, std::string(what));
 }
 
 TReader::Header TReader::ReadHeader() {
   const TToken& t = parser_.Token();
   if (!IsObjectKeyword(t)) parser_.Error("'object' expected");
   Header h;
-  h.Keyword = LowerCase(t.Text);
+  h.Keyword = t.Text;
   parser_.Next();
   h.ClassLine = parser_.Token().Line;
   h.ClassColumn = parser_.Token().Column;
-  std::string first = parser_.ExpectIdent();
+  const std::string_view first = parser_.ExpectIdent();
   if (parser_.Token().Is(':')) {
     parser_.Next();
     h.Name = first;
@@ -77,18 +80,16 @@ TReader::Header TReader::ReadHeader() {
 
 TComponent* TReader::ReadRootComponent(TComponent* root) {
   Header h = ReadHeader();
-  rootClassName_ = h.ClassName;
+  rootClassName_.assign(h.ClassName);
   bool created = false;
   if (!root) {
     const TClassInfo* cls = FindClass(h.ClassName);
     if (!cls) cls = options_.FallbackRootClass;
-    if (!cls) FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " not found");
-    if (!cls->InheritsFrom(TComponent::StaticClassInfo()) || !cls->CanCreate())
-      FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " cannot be created");
+    CheckCreatable(cls, h);
     try {
       root = cls->Create(nullptr);
     } catch (const Exception& e) {
-      FailAt(h.ClassLine, h.ClassColumn, h.Name, e.Message());
+      FailAt(h.ClassLine, h.ClassColumn, std::string(h.Name), e.Message());
     }
     created = true;
   }
@@ -98,9 +99,9 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
     loaded_.push_back(root);
     if (!h.Name.empty() && root->Name() != h.Name) {
       try {
-        root->SetName(h.Name);
+        root->SetName(std::string(h.Name));
       } catch (const Exception& e) {
-        FailAt(h.ClassLine, h.ClassColumn, h.Name, e.Message());
+        FailAt(h.ClassLine, h.ClassColumn, std::string(h.Name), e.Message());
       }
     }
     ReadBody(root, 0);
@@ -141,6 +142,12 @@ void TReader::Cleanup(TComponent* root, bool rootCreated) {
   loaded_.clear();
 }
 
+void TReader::CheckCreatable(const TClassInfo* cls, const Header& h) const {
+  if (!cls) FailAt(h.ClassLine, h.ClassColumn, "", "Class " + std::string(h.ClassName) + " not found");
+  if (!cls->InheritsFrom(TComponent::StaticClassInfo()) || !cls->CanCreate())
+    FailAt(h.ClassLine, h.ClassColumn, "", "Class " + std::string(h.ClassName) + " cannot be created");
+}
+
 void TReader::ReadBody(TComponent* component, int depth) {
   while (parser_.Token().Kind == TTokenKind::Ident && !IsObjectKeyword(parser_.Token()) && !parser_.Token().IsIdent("end"))
     ReadPropertyLine(component);
@@ -157,11 +164,9 @@ void TReader::ReadChild(TComponent* parent, int depth) {
   if (depth > kMaxDepth) parser_.Error("Objects nested too deeply");
   Header h = ReadHeader();
   const TClassInfo* cls = FindClass(h.ClassName);
-  if (!cls) FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " not found");
-  if (!cls->InheritsFrom(TComponent::StaticClassInfo()) || !cls->CanCreate())
-    FailAt(h.ClassLine, h.ClassColumn, "", "Class " + h.ClassName + " cannot be created");
+  CheckCreatable(cls, h);
   TComponent* component = nullptr;
-  if (h.Keyword != "object") {
+  if (!SameText(h.Keyword, "object")) {
     // An inherited block refers to a component that the root's class already made.
     component = root_->FindComponent(h.Name);
     if (component && &component->ClassInfo() != cls) component = nullptr;
@@ -175,56 +180,67 @@ void TReader::ReadChild(TComponent* parent, int depth) {
     // Only a component the root already had can have been read before.
     const bool isNew = !created_.empty() && created_.back() == component;
     if (isNew || std::find(loaded_.begin(), loaded_.end(), component) == loaded_.end()) loaded_.push_back(component);
-    component->SetName(h.Name);
+    component->SetName(std::string(h.Name));
     component->SetParentComponent(parent);
   } catch (const EFormReadError&) {
     throw;
   } catch (const Exception& e) {
-    FailAt(h.ClassLine, h.ClassColumn, h.Name.empty() ? h.ClassName : h.Name, e.Message());
+    FailAt(h.ClassLine, h.ClassColumn, std::string(h.Name.empty() ? h.ClassName : h.Name), e.Message());
   }
   ReadBody(component, depth);
 }
 
+// The segments of a property path joined by dots: a view into the text when they were
+// written without blanks, as the writer writes them.
+std::string_view TReader::JoinedPath() {
+  const std::string_view first = path_.front(), last = path_.back();
+  bool contiguous = true;
+  for (size_t i = 1; i < path_.size() && contiguous; ++i)
+    contiguous = path_[i].data() == path_[i - 1].data() + path_[i - 1].size() + 1;
+  if (contiguous) return std::string_view(first.data(), static_cast<size_t>(last.data() + last.size() - first.data()));
+  joined_.assign(first);
+  for (size_t i = 1; i < path_.size(); ++i) (joined_ += '.') += path_[i];
+  return joined_;
+}
+
 void TReader::ReadPropertyLine(TComponent* component) {
   const int line = parser_.Token().Line, column = parser_.Token().Column;
-  std::vector<std::string> path{parser_.ExpectIdent()};
-  std::string joined;
+  path_.clear();
+  path_.push_back(parser_.ExpectIdent());
   while (parser_.Token().Is('.')) {
     parser_.Next();
-    if (joined.empty()) joined = path.back();
-    path.push_back(parser_.ExpectIdent());
-    joined += "." + path.back();
+    path_.push_back(parser_.ExpectIdent());
   }
-  const std::string& dotted = path.size() == 1 ? path.front() : joined;
+  const std::string_view dotted = JoinedPath();
+  const std::string_view name = path_.back();
   // The error context names the component too; it is built only for an error.
   auto what = [&] { return WithOwner(component, dotted); };
   try {
     parser_.Expect('=');
     TObject* obj = component;
-    for (size_t i = 0; i + 1 < path.size(); ++i) {
-      const TPropInfo* p = obj->ClassInfo().FindProperty(path[i]);
+    for (size_t i = 0; i + 1 < path_.size(); ++i) {
+      const TPropInfo* p = obj->ClassInfo().FindProperty(path_[i]);
       TObject* sub = p && p->Kind == TTypeKind::Class && !p->IsReference ? p->GetObj(obj) : nullptr;
-      if (!sub) FailAt(line, column, what(), "Property " + path[i] + " does not exist");
+      if (!sub) FailAt(line, column, what(), "Property " + std::string(path_[i]) + " does not exist");
       obj = sub;
     }
-    if (const TPropInfo* prop = obj->ClassInfo().FindProperty(path.back())) {
+    if (const TPropInfo* prop = obj->ClassInfo().FindProperty(name)) {
       const size_t fixups = fixups_.size();
       ReadPublished(obj, *prop, dotted);
-      if (fixups_.size() > fixups) fixups_.back().What = what();
+      if (fixups_.size() > fixups) fixups_.back().Owner = component;
       return;
     }
     auto* persistent = dynamic_cast<TPersistent*>(obj);
     lineComponent_ = component;
     lineObject_ = obj;
-    const std::string context = what();
-    linePath_ = context.substr(0, context.size() - path.back().size());
+    linePath_.assign(dotted.substr(0, dotted.size() - name.size()));
     lineLine_ = line;
     lineColumn_ = column;
     handled_ = false;
-    wantedName_ = &path.back();
+    wantedName_ = &name;
     if (persistent) persistent->DefineProperties(*this);
     wantedName_ = nullptr;
-    if (!handled_) FailAt(line, column, what(), "Property " + path.back() + " does not exist");
+    if (!handled_) FailAt(line, column, what(), "Property " + std::string(name) + " does not exist");
   } catch (const EFormReadError& e) {
     wantedName_ = nullptr;
     // ReadPublished names the property alone; a context from deeper down stays.
@@ -236,7 +252,7 @@ void TReader::ReadPropertyLine(TComponent* component) {
   }
 }
 
-void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::string& what) {
+void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, std::string_view what) {
   const TToken& t = parser_.Token();
   const int line = t.Line, column = t.Column;
   auto invalid = [&](const std::string& detail) { FailAt(line, column, what, detail); };
@@ -251,7 +267,7 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
       } else if (t.Kind == TTokenKind::Ident && prop.Idents) {
         auto it = std::find_if(prop.Idents->begin(), prop.Idents->end(),
                                [&](const TIdentMapEntry& e) { return SameText(e.Name, t.Text); });
-        if (it == prop.Idents->end()) invalid("Invalid property value " + t.Text);
+        if (it == prop.Idents->end()) invalid("Invalid property value " + std::string(t.Text));
         v = it->Value;
       } else {
         invalid("Integer value expected");
@@ -265,7 +281,7 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
     case TTypeKind::Enumeration: {
       if (t.Kind != TTokenKind::Ident) invalid("Identifier expected");
       int v = prop.Enum->ValueOf(t.Text);
-      if (v < 0) invalid("Invalid property value " + t.Text);
+      if (v < 0) invalid("Invalid property value " + std::string(t.Text));
       needSetter(static_cast<bool>(prop.SetOrd));
       parser_.Next();
       prop.SetOrd(obj, v);
@@ -279,7 +295,7 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
         const TToken& item = parser_.Token();
         if (item.Kind != TTokenKind::Ident) FailAt(item.Line, item.Column, what, "Identifier expected");
         int v = prop.Enum->ValueOf(item.Text);
-        if (v < 0 || v >= 64) FailAt(item.Line, item.Column, what, "Invalid property value " + item.Text);
+        if (v < 0 || v >= 64) FailAt(item.Line, item.Column, what, "Invalid property value " + std::string(item.Text));
         bits |= std::uint64_t{1} << v;
         parser_.Next();
         if (parser_.Token().Is(']')) break;
@@ -302,20 +318,20 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
       if (!prop.IsReference) invalid("Property " + prop.Name + " is an object: set its properties instead");
       if (t.Kind != TTokenKind::Ident) invalid("Component name expected");
       needSetter(static_cast<bool>(prop.SetObj));
-      std::string target = t.Text;
+      std::string target(t.Text);
       parser_.Next();
       // A component of another component is named by its owner's name, a dot and its own.
       while (parser_.Token().Is('.')) {
         parser_.Next();
-        target += "." + parser_.ExpectIdent();
+        (target += '.') += parser_.ExpectIdent();
       }
       if (SameText(target, "nil")) prop.SetObj(obj, nullptr);
-      else fixups_.push_back(Fixup{obj, &prop, target, what, line, column});
+      else fixups_.push_back(Fixup{obj, &prop, std::move(target), std::string(what), nullptr, line, column});
       return;
     }
     case TTypeKind::Method: {
       if (t.Kind != TTokenKind::Ident) invalid("Method name expected");
-      std::string name = t.Text;
+      std::string name(t.Text);
       parser_.Next();
       TEventBase* ev = prop.EventRef(obj);
       if (SameText(name, "nil")) {
@@ -336,7 +352,7 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, const std::stri
 
 void TReader::RequireProperty(const std::string& name, const std::string& why) {
   if (!lineObject_) return;
-  required_.push_back(Requirement{lineComponent_, lineObject_, name, linePath_ + name, why, lineLine_, lineColumn_});
+  required_.push_back(Requirement{lineComponent_, lineObject_, linePath_, name, why, lineLine_, lineColumn_});
 }
 
 void TReader::Satisfy(const std::string& name) {
@@ -346,7 +362,8 @@ void TReader::Satisfy(const std::string& name) {
 // Property lines stand before the child blocks, so a requirement not met by then never is.
 void TReader::CheckRequirements(TComponent* component) {
   for (const Requirement& r : required_)
-    if (r.Component == component) FailAt(r.Line, r.Column, r.What, "Property " + r.Name + " missing: " + r.Why);
+    if (r.Component == component)
+      FailAt(r.Line, r.Column, WithOwner(r.Component, r.Path + r.Name), "Property " + r.Name + " missing: " + r.Why);
 }
 
 void TReader::ResolveFixups() {
@@ -361,12 +378,13 @@ void TReader::ResolveFixups() {
         start = dot + 1;
       }
     }
-    if (!target) FailAt(f.Line, f.Column, f.What, "Component " + f.Target + " not found");
-    if (!target->InheritsFrom(*f.Prop->PropClass())) FailAt(f.Line, f.Column, f.What, "Invalid property value " + f.Target);
+    if (!target) FailAt(f.Line, f.Column, f.What(), "Component " + f.Target + " not found");
+    if (!target->InheritsFrom(*f.Prop->PropClass()))
+      FailAt(f.Line, f.Column, f.What(), "Invalid property value " + f.Target);
     try {
       f.Prop->SetObj(f.Object, target);
     } catch (const Exception& e) {
-      FailAt(f.Line, f.Column, f.What, e.Message());
+      FailAt(f.Line, f.Column, f.What(), e.Message());
     }
   }
   fixups_.clear();
@@ -393,7 +411,7 @@ bool TReader::ReadBoolean() {
   parser_.Error("Boolean value expected");
 }
 
-std::string TReader::ReadIdent() { return parser_.ExpectIdent(); }
+std::string TReader::ReadIdent() { return std::string(parser_.ExpectIdent()); }
 
 void TReader::ReadListBegin() { parser_.Expect('('); }
 bool TReader::EndOfList() const { return parser_.Token().Is(')'); }
@@ -410,7 +428,9 @@ void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& r
   if (handled_ || !wantedName_ || !readData || !SameText(name, *wantedName_)) return;
   handled_ = true;
   Satisfy(name);
-  TMemoryStream stream(parser_.ReadBinary());
+  std::vector<std::uint8_t> bytes;
+  parser_.ReadBinary(bytes);
+  TMemoryStream stream(std::move(bytes));
   readData(stream);
 }
 
