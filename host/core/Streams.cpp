@@ -43,8 +43,9 @@ std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {
 }
 
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
-  if (count <= 0 || pos_ >= Size()) return 0;
-  std::int64_t n = std::min(count, Size() - pos_);
+  const auto size = static_cast<std::int64_t>(data_.size());
+  if (count <= 0 || pos_ >= size) return 0;
+  std::int64_t n = std::min(count, size - pos_);
   std::memcpy(buffer, data_.data() + pos_, static_cast<size_t>(n));
   pos_ += n;
   return n;
