@@ -13,7 +13,7 @@ HOST_PUBLISHED(TControl) {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
-  font_->OnChange = TEvent<void(TObject*)>(this, &TControl::FontChanged);
+  font_->SetOwnerNotify([](void* self, TObject* sender) { static_cast<TControl*>(self)->FontChanged(sender); }, this);
 }
 
 TControl::~TControl() {

@@ -51,9 +51,20 @@ HOST_ENUM(TFontPitch, fpDefault, fpVariable, fpFixed)
 class TGraphicsObject : public TPersistent {
   HOST_CLASS(TGraphicsObject, TPersistent)
   TEvent<void(TObject*)> OnChange;
+  // The object's owner (a control and its font) is told of each change after OnChange
+  // through a plain function and pointer: no bound event per owned object.
+  using TOwnerNotify = void (*)(void* owner, TObject* sender);
+  void SetOwnerNotify(TOwnerNotify notify, void* owner) {
+    ownerNotify_ = notify;
+    owner_ = owner;
+  }
 
  protected:
   void Changed();
+
+ private:
+  TOwnerNotify ownerNotify_ = nullptr;
+  void* owner_ = nullptr;
 };
 
 class TPen : public TGraphicsObject {

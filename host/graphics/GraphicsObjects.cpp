@@ -17,6 +17,7 @@ HOST_PUBLISHED(TGraphicsObject) {}
 
 void TGraphicsObject::Changed() {
   if (OnChange) OnChange(this);
+  if (ownerNotify_) ownerNotify_(owner_, this);
 }
 
 HOST_PUBLISHED(TPen) {

@@ -180,3 +180,20 @@ TEST(FontSharing, AFormReadFromItsFileSharesOneFontAmongItsFollowers) {
   for (size_t at = text.find("Font.Name"); at != std::string::npos; at = text.find("Font.Name", at + 1)) ++names;
   EXPECT_EQ(names, 2u) << text;
 }
+
+// A handler set on a control's font is told of changes, and the control still follows
+// its own font: the two do not replace each other.
+TEST(FontSharing, AHandlerOnAControlsFontLeavesTheControlTold) {
+  TForm form(nullptr);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  int told = 0;
+  label->Font()->OnChange = [&](TObject*) { ++told; };
+  ASSERT_TRUE(label->ParentFont());
+  label->Font()->SetStyle(TFontStyles{fsBold});
+  EXPECT_EQ(told, 1);
+  EXPECT_FALSE(label->ParentFont());
+  // Following the parent again reaches neither the handler's count twice nor the style.
+  label->SetParentFont(true);
+  EXPECT_FALSE(label->Font()->Style().Contains(fsBold));
+}
