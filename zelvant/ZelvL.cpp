@@ -1,6 +1,8 @@
 #include "ZelvL.h"
 
 #include <algorithm>
+#include <bit>
+#include <type_traits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -184,10 +186,14 @@ void TAposList::DelAPos(Integer index) {
 }
 
 void TAposList::Clear() {
-  for (Integer i = List.Count() - 1; i >= 0; --i) Release(Entry(i));
+  const TList& entries = List;  // walked once, without counting each look as a change
+  for (void* entry : entries) {
+    auto* record = static_cast<TAPos*>(entry);
+    if (!FBlock || !FBlock->Holds(record)) delete record;
+  }
   List.Clear();
   Count = 0;
-  // Records of the block taken out of List by hand die with it: nothing else frees them.
+  // The block goes with its records, and with any taken out of List by hand.
   if (FBlock) {
     ::operator delete(FBlock);
     FBlock = nullptr;
@@ -209,12 +215,28 @@ void TAposList::SetNumApos(Integer value) {
   if (value < 0) value = 0;
   if (value > Count) {
     if (value > List.Capacity()) List.SetCapacity(value);
-    for (Integer i = Count; i < value; ++i) AddAPos(TAPos{0, 0, 0});
+    if (List.Count() == 0 && !FBlock) {
+      // A list filled from empty (a new control) takes its records in one block.
+      std::fill_n(AdoptBlock(value), value, TAPos{0, 0, 0});
+    } else {
+      for (Integer i = Count; i < value; ++i) AddAPos(TAPos{0, 0, 0});
+    }
   } else {
     while (value < Count) DelAPos(Count - 1);
   }
   Count = value;
   TAposEntries::Touch();
+}
+
+// Makes a block of n records for the caller to fill and enters all of them in List.
+TAPos* TAposList::AdoptBlock(Integer n) {
+  FBlock = Block::Make(n);
+  FBlock->live = n;
+  TAPos* records = FBlock->Records();
+  List.Touch();
+  for (Integer i = 0; i < n; ++i) List.TList::Add(records + i);
+  Count = List.Count();
+  return records;
 }
 
 void TAposList::DefineProperties(TFiler& filer) {
@@ -228,29 +250,59 @@ void TAposList::DefineProperties(TFiler& filer) {
       "Data", [this](TStream& s) { ReadBinaryData(s); }, [this](TStream& s) { WriteBinaryData(s); }, Count > 0);
 }
 
+// The records of one whole block, in order, and nothing else, as a new control's list
+// is: a read of as many records can fill them in place.
+bool TAposList::IsWholeBlock() const {
+  if (!FBlock || FBlock->live != FBlock->size || List.Count() != FBlock->size) return false;
+  const TAPos* record = FBlock->Records();
+  const TList& entries = List;
+  for (void* entry : entries)
+    if (entry != record++) return false;
+  return true;
+}
+
 void TAposList::ReadNumAPos(TReader& reader) {
   Integer n = ReadCount(reader, "NumApos");
-  Clear();  // a stored empty list loads empty
+  // A stored empty list loads empty; records kept for the "Data" that follows are all overwritten.
+  if (n != List.Count() || !IsWholeBlock()) Clear();
   Count = n;
 }
 
 void TAposList::WriteNumAPos(TWriter& writer) { writer.WriteInteger(Count); }
 
+namespace {
+
+// n stored records: three little-endian 32-bit values each, which is the records' own
+// layout on a little-endian machine.
+void ReadAposRecords(TStream& stream, TAPos* records, Integer n) {
+  static_assert(sizeof(TAPos) == 12 && std::is_standard_layout_v<TAPos>);
+  if constexpr (std::endian::native == std::endian::little) {
+    stream.ReadBuffer(records, std::int64_t{n} * 12);
+  } else {
+    for (Integer i = 0; i < n; ++i) {
+      const auto v = GetInt32s<3>(stream);
+      records[i] = TAPos{v[0], v[1], v[2]};
+    }
+  }
+}
+
+}  // namespace
+
 // The n records read go into one block and List takes exactly n entries.
 void TAposList::ReadBinaryData(TStream& stream) {
   const Integer n = Count;
-  Clear();
   // A count the payload cannot hold gets room only for what is there, then its read error.
   const Integer room = static_cast<Integer>(std::min<std::int64_t>(n, stream.Remaining() / 12));
-  List.SetCapacity(room);
-  if (room > 0) FBlock = Block::Make(room);
-  for (Integer i = 0; i < n; ++i) {
-    const auto v = GetInt32s<3>(stream);  // raises when i reaches room; the records read stay
-    TAPos* record = new (FBlock->Records() + i) TAPos{v[0], v[1], v[2]};
-    ++FBlock->live;
-    List.Add(record);
-    ++Count;
+  if (room == n && n > 0 && n == List.Count() && IsWholeBlock()) {
+    ReadAposRecords(stream, FBlock->Records(), n);
+    TAposEntries::Touch();
+    CheckPayloadEnd(stream);
+    return;
   }
+  Clear();
+  List.SetCapacity(room);
+  if (room > 0) ReadAposRecords(stream, AdoptBlock(room), room);  // the payload holds them all
+  if (room < n) GetInt32s<3>(stream);  // raises: the records read stay
   CheckPayloadEnd(stream);
 }
 

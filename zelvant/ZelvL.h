@@ -158,6 +158,8 @@ class TAposList : public host::TPersistent {
   struct Block;
   TAPos* Entry(Integer index) const { return static_cast<TAPos*>(List.TList::Items(index)); }
   void Release(TAPos* record);
+  TAPos* AdoptBlock(Integer n);
+  bool IsWholeBlock() const;
   Block* FBlock = nullptr;  // the records read from a form file, while any of them is left
 };
 

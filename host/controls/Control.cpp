@@ -12,8 +12,8 @@ HOST_PUBLISHED(TControl) {
   P.Property("Height", &TControl::Height, &TControl::SetHeight);
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
-  font_->SetOwnerNotify([](void* self, TObject* sender) { static_cast<TControl*>(self)->FontChanged(sender); }, this);
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  font_.SetOwnerNotify([](void* self, TObject* sender) { static_cast<TControl*>(self)->FontChanged(sender); }, this);
 }
 
 TControl::~TControl() {
@@ -167,7 +167,7 @@ void TControl::ParentFontChanged() {
   if (!parentFont_ || !parent_) return;
   // Shares the parent's font; only a font that differs is news to this control.
   followingParent_ = true;
-  font_->Follow(*parent_->Font());
+  font_.Follow(*parent_->Font());
   followingParent_ = false;
 }
 

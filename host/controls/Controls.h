@@ -24,11 +24,13 @@ HOST_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
 HOST_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
           csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable,
           csNoStdEvents, csDisplayDragImage, csReflector)
-using TControlStyle = TSet<TControlStyleItem>;
+using TControlStyle = TSet<TControlStyleItem, std::uint16_t>;
+static_assert(csReflector < 16, "a control style no longer fits its set");
 
 HOST_ENUM(TControlStateItem, csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing,
           csCreating, csPaintCopy, csCustomPaint, csDestroyingHandle)
-using TControlState = TSet<TControlStateItem>;
+using TControlState = TSet<TControlStateItem, std::uint16_t>;
+static_assert(csDestroyingHandle < 16, "a control state no longer fits its set");
 
 using TTabOrder = Integer;
 using TNotifyEvent = TEvent<void(TObject*)>;
@@ -100,8 +102,8 @@ class TControl : public TComponent {
   void SetColor(TColor value);
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value);
-  TFont* Font() const { return font_.get(); }
-  void SetFont(TFont* value) { font_->Assign(value); }
+  TFont* Font() const { return &font_; }
+  void SetFont(TFont* value) { font_.Assign(value); }
   bool ParentFont() const { return parentFont_; }
   // Font and Color are stored in form files unless they follow the parent.
   bool IsFontStored() const { return !parentFont_; }
@@ -195,6 +197,7 @@ class TControl : public TComponent {
   Integer top_ = 0;
   Integer width_ = 0;
   Integer height_ = 0;
+  // The small fields are packed together: every control of a form carries them.
   TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState controlState_;
   bool isWin_ = false;
@@ -203,7 +206,6 @@ class TControl : public TComponent {
   friend class TWinControl;
   friend class TCustomForm;
   void FontChanged(TObject*);
-  TWinControl* parent_ = nullptr;
   TAlign align_ = alNone;
   bool visible_ = true;
   bool enabled_ = true;
@@ -211,8 +213,9 @@ class TControl : public TComponent {
   bool parentColor_ = false;
   bool followingParent_ = false;  // font or colour being copied from the parent
   TColor color_ = clWindow;
+  TWinControl* parent_ = nullptr;
   std::string text_;
-  std::unique_ptr<TFont> font_;
+  mutable TFont font_;
 };
 
 class TWinControl : public TControl {

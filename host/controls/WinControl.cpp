@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "host/core/ClassBuilder.h"
+#include "host/core/SpareCapacity.h"
 #include "host/controls/Controls.h"
 #include "host/core/Lists.h"
 
@@ -171,6 +172,11 @@ void TWinControl::BoundsChanged(bool sizeChanged) {
 
 void TWinControl::Loaded() {
   TControl::Loaded();
+  if (children_) {
+    ReleaseSpareCapacity(children_->graphics);
+    ReleaseSpareCapacity(children_->wins);
+    ReleaseSpareCapacity(children_->tabs);
+  }
   FixupTabList();
   Realign();
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "host/core/ClassBuilder.h"
+#include "host/core/SpareCapacity.h"
 
 namespace host {
 
@@ -98,7 +99,12 @@ void TComponent::SetDesigning(bool value, bool setChildren) {
     for (TComponent* c : ComponentList()) c->SetDesigning(value, true);
 }
 
-void TComponent::Loaded() { state_.Exclude(csLoading); }
+// Nothing is added to the lists of a form just read, so their room for growth goes.
+void TComponent::Loaded() {
+  state_.Exclude(csLoading);
+  if (owned_) ReleaseSpareCapacity(owned_->list);
+  freeNotifies_.ReleaseSpareCapacity();
+}
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty() || !owned_) return nullptr;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/core/SpareCapacity.h"
+
 namespace host {
 
 class TComponent;
@@ -38,6 +40,10 @@ class TComponentLinks {
       auto* made = new std::vector<TComponent*>{One(), c};
       bits_ = reinterpret_cast<std::uintptr_t>(made) | kMany;
     }
+  }
+
+  void ReleaseSpareCapacity() {
+    if (auto* many = Many()) host::ReleaseSpareCapacity(*many);
   }
 
   void PopBack() {

@@ -12,11 +12,6 @@ HOST_PUBLISHED(TStringList) {}
 
 void ListIndexError(Integer index) { throw EListError("List index out of bounds (" + IntToStr(index) + ")"); }
 
-Integer TList::Add(void* item) {
-  items_.push_back(item);
-  return Count() - 1;
-}
-
 void TList::Insert(Integer index, void* item) {
   if (index < 0 || index > Count()) ListIndexError(index);
   items_.insert(items_.begin() + index, item);

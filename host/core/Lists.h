@@ -20,7 +20,10 @@ class TList : public TObject {
   void* Items(Integer index) const { return items_[Check(index)]; }
   void Put(Integer index, void* item) { items_[Check(index)] = item; }
   void* operator[](Integer index) const { return Items(index); }
-  Integer Add(void* item);
+  Integer Add(void* item) {
+    items_.push_back(item);
+    return Count() - 1;
+  }
   // Inserts before index; index == Count appends.
   void Insert(Integer index, void* item);
   void Delete(Integer index);

@@ -4,32 +4,34 @@
 
 namespace host {
 
-size_t TNameIndex::HashOf(std::string_view name) {
-  size_t h = 14695981039346656037ull;
-  for (unsigned char c : name) h = (h ^ static_cast<size_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
-  return h ^ (h >> 29);
-}
-
-size_t TNameIndex::HomeOf(const TComponent* component) const {
-  return HashOf(component->Name()) & (capacity_ - 1);
+std::uint32_t TNameIndex::HashOf(std::string_view name) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (unsigned char c : name) h = (h ^ static_cast<std::uint64_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+  return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 
 TComponent* TNameIndex::Find(std::string_view name) const {
   if (count_ == 0) return nullptr;
-  for (size_t i = HashOf(name) & (capacity_ - 1);; i = (i + 1) & (capacity_ - 1)) {
+  const std::uint32_t hash = HashOf(name);
+  for (size_t i = hash & (capacity_ - 1);; i = (i + 1) & (capacity_ - 1)) {
     TComponent* c = slots_[i];
     if (!c) return nullptr;
-    if (SameText(c->Name(), name)) return c;
+    if (hashes_[i] == hash && SameText(c->Name(), name)) return c;
   }
+}
+
+void TNameIndex::Place(TComponent* component, std::uint32_t hash) {
+  size_t i = hash & (capacity_ - 1);
+  while (slots_[i]) i = (i + 1) & (capacity_ - 1);
+  slots_[i] = component;
+  hashes_[i] = hash;
+  ++count_;
 }
 
 void TNameIndex::Insert(TComponent* component) {
   // At most three quarters full, so that every probe meets an empty slot soon.
   if ((count_ + 1) * 4 > capacity_ * 3) Grow();
-  size_t i = HomeOf(component);
-  while (slots_[i]) i = (i + 1) & (capacity_ - 1);
-  slots_[i] = component;
-  ++count_;
+  Place(component, HashOf(component->Name()));
 }
 
 void TNameIndex::Erase(const TComponent* component, std::string_view name) {
@@ -41,10 +43,11 @@ void TNameIndex::Erase(const TComponent* component, std::string_view name) {
   // Close the gap: move back every later entry of the run whose home slot does not lie
   // between the hole and the entry, so that no probe stops early at the hole.
   for (size_t next = (hole + 1) & mask; slots_[next]; next = (next + 1) & mask) {
-    const size_t home = HomeOf(slots_[next]);
+    const size_t home = hashes_[next] & mask;
     const bool reachesHole = ((next - home) & mask) >= ((next - hole) & mask);
     if (reachesHole) {
       slots_[hole] = slots_[next];
+      hashes_[hole] = hashes_[next];
       hole = next;
     }
   }
@@ -54,17 +57,14 @@ void TNameIndex::Erase(const TComponent* component, std::string_view name) {
 
 void TNameIndex::Grow() {
   const size_t oldCapacity = capacity_;
-  std::unique_ptr<TComponent*[]> old = std::move(slots_);
+  std::unique_ptr<TComponent*[]> oldSlots = std::move(slots_);
+  std::unique_ptr<std::uint32_t[]> oldHashes = std::move(hashes_);
   capacity_ = oldCapacity ? oldCapacity * 2 : 4;
   slots_ = std::make_unique<TComponent*[]>(capacity_);  // value-initialised: all empty
+  hashes_ = std::make_unique_for_overwrite<std::uint32_t[]>(capacity_);
   count_ = 0;
   for (size_t i = 0; i < oldCapacity; ++i)
-    if (old[i]) {
-      size_t j = HomeOf(old[i]);
-      while (slots_[j]) j = (j + 1) & (capacity_ - 1);
-      slots_[j] = old[i];
-      ++count_;
-    }
+    if (oldSlots[i]) Place(oldSlots[i], oldHashes[i]);
 }
 
 }  // namespace host

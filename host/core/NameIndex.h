@@ -1,9 +1,12 @@
 // The owner's index of its components by name, regardless of case: open addressing over
 // the component pointers themselves, so that an entry costs a few pointers' worth of
-// slots rather than a node with a copy of the name.
+// slots rather than a node with a copy of the name. Beside each pointer the index keeps
+// 32 bits of its name's hash: a probe reads a component (and its name) only when they
+// agree, and growing moves entries without reading any name.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -26,11 +29,12 @@ class TNameIndex {
   void Erase(const TComponent* component, std::string_view name);
 
  private:
-  static size_t HashOf(std::string_view name);
-  size_t HomeOf(const TComponent* component) const;
+  static std::uint32_t HashOf(std::string_view name);
+  void Place(TComponent* component, std::uint32_t hash);
   void Grow();
 
   std::unique_ptr<TComponent*[]> slots_;
+  std::unique_ptr<std::uint32_t[]> hashes_;  // of the name in the same slot
   size_t capacity_ = 0;  // a power of two, or 0
   size_t count_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "host/core/TypInfo.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 
@@ -51,7 +52,10 @@ void TEventBase::SetUnbound(std::string name) {
 }
 
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent) : name_(std::move(name)), parent_(parent) {
-  if (parent_) properties_ = parent_->properties_;
+  if (parent_) {
+    properties_ = parent_->properties_;
+    propIndex_ = parent_->propIndex_;
+  }
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
@@ -62,38 +66,54 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 
 namespace {
 
-struct TNoCaseHash {
-  size_t operator()(std::string_view s) const {
-    size_t h = 14695981039346656037ull;
-    for (unsigned char c : s) h = (h ^ static_cast<size_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
-    return h;
-  }
-};
-struct TNoCaseEqual {
-  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
-};
-
-// Each class's properties by name, made on the first look-up and again after the class
-// gained properties.
-struct TPropertyIndex {
-  size_t count = 0;
-  std::unordered_map<std::string_view, const TPropInfo*, TNoCaseHash, TNoCaseEqual> byName;
-};
+// The length and three characters, case folded, tell the properties of a class apart
+// well enough; the name comparison settles the rest. Folding with | 0x20 joins more
+// than the two cases of a letter, which only costs a comparison.
+std::uint32_t NoCaseHash(std::string_view s) {
+  const size_t n = s.size();
+  if (n == 0) return 0;
+  auto fold = [](char c) { return static_cast<std::uint32_t>(static_cast<unsigned char>(c) | 0x20); };
+  const std::uint32_t h = static_cast<std::uint32_t>(n) ^ fold(s[0]) << 8 ^ fold(s[n / 2]) << 16 ^ fold(s[n - 1]) << 24;
+  return h * 0x9E3779B1u ^ (h * 0x9E3779B1u) >> 15;
+}
 
 }  // namespace
 
-const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
-  static std::unordered_map<const TClassInfo*, TPropertyIndex> indexes;
-  TPropertyIndex& index = indexes[this];
-  if (index.count != properties_.size()) {
-    index.byName.clear();
-    // A property published again in a descendant takes its ancestor's place: the
-    // first of a name wins, as a search from the front would find it.
-    for (const TPropInfo* p : properties_) index.byName.emplace(p->Name, p);
-    index.count = properties_.size();
+void TClassInfo::IndexProperty(std::uint32_t entry) {
+  if (2 * properties_.size() <= propIndex_.size()) {
+    PlaceProperty(entry);
+    return;
   }
-  auto it = index.byName.find(name);
-  return it == index.byName.end() ? nullptr : it->second;
+  // Grown: the table is made again with every property.
+  propIndex_.assign(std::max<size_t>(8, 2 * propIndex_.size()), TPropSlot{});
+  for (std::uint32_t e = 0; e < properties_.size(); ++e) PlaceProperty(e);
+}
+
+void TClassInfo::PlaceProperty(std::uint32_t entry) {
+  const std::uint32_t h = NoCaseHash(properties_[entry]->Name);
+  const size_t mask = propIndex_.size() - 1;
+  size_t i = h & mask;
+  while (propIndex_[i].entry) i = (i + 1) & mask;
+  propIndex_[i] = TPropSlot{h, entry + 1};
+}
+
+const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
+  const std::uint32_t guess = nextGuess_.load(std::memory_order_relaxed);
+  if (guess < properties_.size() && SameText(properties_[guess]->Name, name)) {
+    nextGuess_.store(guess + 1, std::memory_order_relaxed);
+    return properties_[guess];
+  }
+  if (propIndex_.empty()) return nullptr;
+  const std::uint32_t h = NoCaseHash(name);
+  const size_t mask = propIndex_.size() - 1;
+  for (size_t i = h & mask; propIndex_[i].entry; i = (i + 1) & mask) {
+    const TPropInfo* p = properties_[propIndex_[i].entry - 1];
+    if (propIndex_[i].hash == h && SameText(p->Name, name)) {
+      nextGuess_.store(propIndex_[i].entry, std::memory_order_relaxed);
+      return p;
+    }
+  }
+  return nullptr;
 }
 
 const TMethodInfo* TClassInfo::MethodAddress(std::string_view name) const {
@@ -120,10 +140,11 @@ TPropInfo& TClassInfo::AddProperty(TPropInfo prop) {
   TPropInfo* p = &ownProps_.back();
   for (TPropInfo*& existing : properties_)
     if (SameText(existing->Name, p->Name)) {
-      existing = p;  // published again: keeps the ancestor's place
+      existing = p;  // published again: keeps the ancestor's place, and its index entry
       return *p;
     }
   properties_.push_back(p);
+  IndexProperty(static_cast<std::uint32_t>(properties_.size() - 1));
   return *p;
 }
 

@@ -65,32 +65,35 @@ concept HostEnum = std::is_enum_v<E> && requires(E* p) { { HostEnumInfo(p) } -> 
 template <class E>
 const TEnumInfo& EnumInfoOf() { return HostEnumInfo(static_cast<E*>(nullptr)); }
 
-// A set of enumeration values (up to 64), stored as a bit mask.
-template <class E>
+// A set of enumeration values, stored as a bit mask: up to 64 values, or as many as
+// Storage has bits for sets kept in every object of a class.
+template <class E, class Storage = std::uint64_t>
 class TSet {
+  static_assert(std::is_unsigned_v<Storage>);
+
  public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> items) {
     for (E e : items) bits_ |= Bit(e);
   }
-  static constexpr TSet FromBits(std::uint64_t bits) { TSet s; s.bits_ = bits; return s; }
+  static constexpr TSet FromBits(std::uint64_t bits) { TSet s; s.bits_ = static_cast<Storage>(bits); return s; }
   constexpr std::uint64_t Bits() const { return bits_; }
   constexpr bool Contains(E e) const { return (bits_ & Bit(e)) != 0; }
   constexpr bool Empty() const { return bits_ == 0; }
   constexpr TSet& Include(E e) { bits_ |= Bit(e); return *this; }
-  constexpr TSet& Exclude(E e) { bits_ &= ~Bit(e); return *this; }
+  constexpr TSet& Exclude(E e) { bits_ &= static_cast<Storage>(~Bit(e)); return *this; }
   constexpr TSet operator+(TSet o) const { return FromBits(bits_ | o.bits_); }
   constexpr TSet operator-(TSet o) const { return FromBits(bits_ & ~o.bits_); }
   constexpr TSet operator*(TSet o) const { return FromBits(bits_ & o.bits_); }
   constexpr bool operator==(const TSet&) const = default;
 
  private:
-  static constexpr std::uint64_t Bit(E e) { return std::uint64_t{1} << static_cast<unsigned>(e); }
-  std::uint64_t bits_ = 0;
+  static constexpr Storage Bit(E e) { return static_cast<Storage>(Storage{1} << static_cast<unsigned>(e)); }
+  Storage bits_ = 0;
 };
 
 template <class T> struct IsTSet : std::false_type {};
-template <class E> struct IsTSet<TSet<E>> : std::true_type { using Element = E; };
+template <class E, class S> struct IsTSet<TSet<E, S>> : std::true_type { using Element = E; };
 
 // ---------------------------------------------------------------------------
 // Published methods.
@@ -387,6 +390,18 @@ class TClassInfo {
   std::vector<std::unique_ptr<TMethodInfo>> methods_;
   std::vector<std::unique_ptr<TFieldInfo>> fields_;
   TComponentFactory factory_;
+  // The properties by name: open addressing over indexes into properties_ (plus one;
+  // zero is empty), kept at most half full as properties are added.
+  struct TPropSlot {
+    std::uint32_t hash = 0;
+    std::uint32_t entry = 0;
+  };
+  std::vector<TPropSlot> propIndex_;
+  void IndexProperty(std::uint32_t entry);
+  void PlaceProperty(std::uint32_t entry);
+  // Where the next look-up will most likely find its name: just after the last one found,
+  // as a form file lists properties in their stored order.
+  mutable std::atomic<std::uint32_t> nextGuess_{0};
 };
 
 // Class registry: classes that form files may name.

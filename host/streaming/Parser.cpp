@@ -1,14 +1,17 @@
 #include "host/streaming/Parser.h"
 
-#include "host/core/Utf8.h"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
+#include "host/core/Utf8.h"
 
 namespace host {
 
 namespace {
 
 // Character classes by table, free of the C locale.
-enum : std::uint8_t { kIdentStart = 1, kIdentChar = 2, kDigit = 4, kBlank = 8 };
+enum : std::uint8_t { kIdentStart = 1, kIdentChar = 2, kDigit = 4, kBlank = 8, kSymbol = 16 };
 
 struct TCharTables {
   std::uint8_t cls[256] = {};
@@ -23,6 +26,7 @@ struct TCharTables {
     for (int c = 0; c < 6; ++c) hex['a' + c] = hex['A' + c] = static_cast<std::int8_t>(10 + c);
     cls[static_cast<unsigned char>('_')] = kIdentStart | kIdentChar;
     for (char c : {' ', '\t', '\n', '\v', '\f', '\r'}) cls[static_cast<unsigned char>(c)] = kBlank;
+    for (char c : std::string_view("=:.,[]()<>{}+")) cls[static_cast<unsigned char>(c)] = kSymbol;
   }
 };
 constexpr TCharTables kChars;
@@ -32,7 +36,31 @@ bool IsIdentStart(char c) { return Has(c, kIdentStart); }
 bool IsIdentChar(char c) { return Has(c, kIdentChar); }
 bool IsDigit(char c) { return Has(c, kDigit); }
 bool IsSpace(char c) { return Has(c, kBlank); }
+bool IsSymbol(char c) { return Has(c, kSymbol); }
 int HexValue(char c) { return kChars.hex[static_cast<unsigned char>(c)]; }
+
+#if defined(__SSE2__)
+// Decodes sixteen hex digits at in into eight bytes at out, all at once; false, with
+// nothing written, unless all sixteen are hex digits.
+bool DecodeHex16(const char* in, std::uint8_t* out) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+  // A byte is in [0, n] when the unsigned minimum with n leaves it as it is.
+  auto within = [](__m128i v, char n) { return _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(n)), v); };
+  const __m128i digit = _mm_sub_epi8(x, _mm_set1_epi8('0'));
+  const __m128i letter = _mm_sub_epi8(_mm_or_si128(x, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+  const __m128i isDigit = within(digit, 9), isLetter = within(letter, 5);
+  if (_mm_movemask_epi8(_mm_or_si128(isDigit, isLetter)) != 0xFFFF) return false;
+  const __m128i nibbles = _mm_or_si128(_mm_and_si128(isDigit, digit),
+                                       _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+  // Each 16-bit lane holds a pair, its first digit (the high nibble) in the low byte.
+  const __m128i pairs = _mm_or_si128(_mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x00FF)), 4),
+                                     _mm_srli_epi16(nibbles, 8));
+  _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(pairs, pairs));
+  return true;
+}
+#else
+bool DecodeHex16(const char*, std::uint8_t*) { return false; }
+#endif
 
 std::string Printable(char c) {
   if (c >= 32 && c < 127) return std::string{'\'', c, '\''};
@@ -75,7 +103,7 @@ void TParser::Next() {
     ScanString();
   } else if (IsDigit(c) || c == '$' || (c == '-' && (IsDigit(Peek(1)) || Peek(1) == '$'))) {
     ScanNumber();
-  } else if (std::string_view("=:.,[]()<>{}+").find(c) != std::string_view::npos) {
+  } else if (IsSymbol(c)) {
     token_.Kind = TTokenKind::Symbol;
     token_.Symbol = c;
     Advance();
@@ -194,6 +222,10 @@ void TParser::ReadBinary(std::vector<std::uint8_t>& bytes) {
     const char* p = text_.data() + pos_;
     const char* const end = text_.data() + text_.size() - 1;
     const char* const runStart = p;
+    while (end - p >= 16 && DecodeHex16(p, out)) {
+      p += 16;
+      out += 8;
+    }
     while (p < end) {
       const int hi = HexValue(p[0]), lo = HexValue(p[1]);
       if ((hi | lo) < 0) break;

@@ -1,7 +1,11 @@
 // Class information: published members by name, stored order, checked casts, registry.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "SampleClasses.h"
+#include "host/forms/Forms.h"
+#include "host/stdctrls/StdCtrls.h"
 
 using namespace host;
 using namespace sample;
@@ -126,4 +130,27 @@ TEST(ClassInfo, SetsAndEnumNames) {
   EXPECT_EQ((s - TShapes{shCircle}), TShapes{shTriangle});
   EXPECT_EQ(EnumInfoOf<TShape>().ValueOf("SHSQUARE"), 1);
   EXPECT_EQ(EnumInfoOf<TShape>().NameOf(7), "");
+}
+
+// Look-ups in stored order (the order a form file gives), out of it, in other cases, and
+// of names that are not there, on classes large enough to grow their index several times.
+TEST(ClassInfo, EveryPropertyIsFoundByNameInAnyOrderAndCase) {
+  for (const TClassInfo* info : {&TGadget::StaticClassInfo(), &TBigGadget::StaticClassInfo(), &TForm::StaticClassInfo(),
+                                 &TButton::StaticClassInfo()}) {
+    SCOPED_TRACE(info->Name());
+    const std::vector<TPropInfo*>& props = info->Properties();
+    for (int pass = 0; pass < 3; ++pass)
+      for (size_t k = 0; k < props.size(); ++k) {
+        // In order, backwards, then every third with a wrap.
+        const size_t i = pass == 0 ? k : pass == 1 ? props.size() - 1 - k : (3 * k) % props.size();
+        std::string name = props[i]->Name;
+        if (pass == 1) for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (pass == 2) for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(info->FindProperty(name), props[i]) << name;
+        EXPECT_EQ(info->FindProperty(name + "x"), nullptr);
+      }
+    EXPECT_EQ(info->FindProperty(""), nullptr);
+  }
+  // A republished property is found once, as the descendant declares it.
+  EXPECT_EQ(TBigGadget::StaticClassInfo().FindProperty("COUNT")->Default, 7);
 }

@@ -138,3 +138,34 @@ TEST(FormFileTokens, NamesAfterAFailedRequirementOrReferenceStillNameTheirCompon
   f = FaultOf(WithGadget("    Buddy =\n      G . Nobody\n"));
   EXPECT_NE(f.message.find("G.Buddy: Component G.Nobody not found"), std::string::npos) << f.message;
 }
+
+// Long runs of digits are decoded many at a time: every byte value in either case, and a
+// fault at any place of a run, must come out as they do one pair at a time.
+TEST(FormFileTokens, LongHexRunsDecodeEveryByteAndPlaceEveryFault) {
+  std::string run;
+  std::vector<std::uint8_t> bytes;
+  const char* digits[] = {"0123456789abcdef", "0123456789ABCDEF"};
+  for (int b = 0; b < 256; ++b) {
+    run += digits[b % 3 == 0][b >> 4];
+    run += digits[b % 2][b & 15];
+    bytes.push_back(static_cast<std::uint8_t>(b));
+  }
+  auto root = Read(WithGadget("    Inner.Blob = {" + run + "}\n"));
+  EXPECT_EQ(Gadget(root)->Inner()->Blob, bytes);
+
+  const std::string line = "0123456789abcdefABCDEF0123456789";  // two 16-digit runs
+  for (const char bad : {'g', 'G', '/', ':', '@', '`', '\x80', '\xff', 'x'}) {
+    for (size_t at = 0; at < line.size(); ++at) {
+      std::string block = line;
+      block[at] = bad;
+      SCOPED_TRACE(testing::Message() << "'" << bad << "' at " << at);
+      Fault f = FaultOf("object R: TSampleRoot\n  object G: TGadget\n    Inner.Blob = {" + block + "}");
+      EXPECT_EQ(f.line, 3);
+      EXPECT_EQ(f.column, 19 + static_cast<int>(at));
+      const std::string code = static_cast<unsigned char>(bad) >= 127
+                                   ? "#" + std::to_string(static_cast<unsigned char>(bad))
+                                   : std::string{'\'', bad, '\''};
+      EXPECT_NE(f.message.find("Invalid binary value " + code), std::string::npos) << f.message;
+    }
+  }
+}

@@ -106,3 +106,34 @@ TEST(AposListReadBlock, ACountThePayloadCannotHoldIsAReadErrorAfterWhatIsThere) 
     EXPECT_LE(list.List.Capacity(), 1) << "room only for what the payload holds";
   }
 }
+
+TEST(AposListReadBlock, ANewControlsRecordsAreFilledInPlaceOnlyWhenTheyAreStillOneWholeBlock) {
+  TAposList fresh;
+  fresh.SetNumApos(4);  // as a new control makes them
+  const void* first = fresh.List.TList::Items(0);
+  Read(fresh, Payload(kStored), 4);
+  EXPECT_EQ(Held(fresh), kStored);
+  EXPECT_EQ(fresh.List.TList::Items(0), first) << "the same records, overwritten";
+
+  // Entries reordered, or one replaced by a single record: the read starts afresh and
+  // still yields exactly the stored records, in their stored order.
+  TAposList swapped;
+  swapped.SetNumApos(4);
+  swapped.List.Exchange(0, 3);
+  Read(swapped, Payload(kStored), 4);
+  EXPECT_EQ(Held(swapped), kStored);
+  TAposList replaced;
+  replaced.SetNumApos(4);
+  replaced.DelAPos(3);
+  replaced.AddAPos({9, 9, 9});
+  Read(replaced, Payload(kStored), 4);
+  EXPECT_EQ(Held(replaced), kStored);
+
+  // A payload shorter than the records kept: the ones it holds, then the read error.
+  TAposList shortRead;
+  shortRead.SetNumApos(3);
+  std::vector<std::uint8_t> bytes = Payload({{1, 2, 1}});
+  bytes.resize(bytes.size() + 5);
+  EXPECT_THROW(Read(shortRead, bytes, 3), EReadError);
+  EXPECT_EQ(Held(shortRead), (Records{{1, 2, 1}}));
+}
