@@ -82,7 +82,8 @@ TPoint TControl::ScreenToClient(TPoint p) const {
 TComponent* TControl::GetParentComponent() const { return parent_; }
 
 void TControl::SetParentComponent(TComponent* value) {
-  if (auto* w = dynamic_cast<TWinControl*>(value)) SetParent(w);
+  // The class information answers as the cast would, without comparing type names.
+  if (value && value->InheritsFrom<TWinControl>()) SetParent(static_cast<TWinControl*>(value));
 }
 
 void TControl::SetParent(TWinControl* parent) {

@@ -41,11 +41,11 @@ void TWinControl::FixupTabList() {
   std::vector<TWinControl*> placed(count, nullptr);
   for (TWinControl* c : WinChildren()) {
     const TTabOrder j = c->pendingTabOrder_;
+    c->pendingTabOrder_ = -1;
     if (j >= 0 && static_cast<size_t>(j) < count && !placed[static_cast<size_t>(j)]) placed[static_cast<size_t>(j)] = c;
   }
   for (size_t i = 0; i < count; ++i)
     if (placed[i]) placed[i]->UpdateTabOrder(static_cast<TTabOrder>(i));
-  for (TWinControl* c : WinChildren()) c->pendingTabOrder_ = -1;
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {

@@ -212,7 +212,7 @@ void TWinControl::AdjustClientRect(TRect&) const {}
 
 void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
   AdjustClientRect(rect);
-  std::vector<TControl*> list;
+  std::vector<TControl*> list, aligned;
   auto shown = [](const TControl* c) {
     return c->visible_ || (c->ComponentState().Contains(csDesigning) &&
                            !c->ControlStyle().Contains(csNoDesignVisible));
@@ -236,8 +236,7 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
       while (j < list.size() && !insertBefore(c, list[j], a)) ++j;
       list.insert(list.begin() + static_cast<std::ptrdiff_t>(j), c);
     };
-    for (TControl* c : GraphicChildren()) consider(c);
-    for (TControl* c : WinChildren()) consider(c);
+    for (TControl* c : aligned) consider(c);
     for (TControl* c : list) {
       Integer w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
       if (w < 0 || a == alLeft || a == alRight) w = c->width_;
@@ -253,10 +252,16 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
       c->SetBounds(l, t, w, h);
     }
   };
-  bool any = false;
-  for (TControl* c : GraphicChildren()) any = any || c->align_ != alNone;
-  for (TControl* c : WinChildren()) any = any || c->align_ != alNone;
-  if (any) {
+  // One look at each child, which a container of thousands no longer holds in the cache:
+  // the aligned ones in z-order, and the embedded maximized forms.
+  std::vector<TWinControl*> filling;
+  for (TControl* c : GraphicChildren())
+    if (c->align_ != alNone) aligned.push_back(c);
+  for (TWinControl* w : WinChildren()) {
+    if (w->align_ != alNone) aligned.push_back(w);
+    if (w->FillsParent()) filling.push_back(w);
+  }
+  if (!aligned.empty()) {
     doAlign(alTop);
     doAlign(alBottom);
     doAlign(alLeft);
@@ -264,11 +269,10 @@ void TWinControl::AlignControls(TControl* aControl, TRect& rect) {
     doAlign(alClient);
   }
   // Embedded maximized forms fill the whole client area.
-  for (TWinControl* w : WinChildren())
-    if (w->FillsParent()) {
-      TRect full = GetClientRect();
-      w->SetBounds(full.Left, full.Top, full.Width(), full.Height());
-    }
+  for (TWinControl* w : filling) {
+    TRect full = GetClientRect();
+    w->SetBounds(full.Left, full.Top, full.Width(), full.Height());
+  }
 }
 
 }  // namespace host

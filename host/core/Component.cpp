@@ -1,7 +1,6 @@
 #include "host/core/Component.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "host/core/ClassBuilder.h"
 #include "host/core/SpareCapacity.h"
@@ -15,10 +14,10 @@ HOST_PUBLISHED(TComponent) {
 
 bool IsValidIdent(std::string_view ident) {
   if (ident.empty()) return false;
-  auto alpha = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
+  // ASCII letters only, whatever the C locale says.
+  auto alpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
   if (!alpha(ident[0])) return false;
-  return std::all_of(ident.begin() + 1, ident.end(),
-                     [&](char c) { return alpha(c) || std::isdigit(static_cast<unsigned char>(c)); });
+  return std::all_of(ident.begin() + 1, ident.end(), [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
 
 std::uint64_t TComponent::NewListStamp() {

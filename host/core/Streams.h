@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/core/Persistent.h"
@@ -44,6 +45,11 @@ class TMemoryStream : public TStream {
   void SetSize(std::int64_t size);
   void Clear() { data_.clear(); pos_ = 0; }
   const std::vector<std::uint8_t>& Bytes() const { return data_; }
+  // Hands the bytes over and leaves the stream empty.
+  std::vector<std::uint8_t> TakeBytes() {
+    pos_ = 0;
+    return std::exchange(data_, {});
+  }
   void LoadFromFile(const std::string& fileName);
   void SaveToFile(const std::string& fileName) const;
 

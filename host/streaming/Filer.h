@@ -108,6 +108,7 @@ class TReader : public TFiler {
   std::string linePath_;
   int lineLine_ = 0;
   int lineColumn_ = 0;
+  std::vector<std::uint8_t> binary_;  // the last binary value's buffer, kept for its room
   // The defined property being looked for while DefineProperties runs.
   const std::string_view* wantedName_ = nullptr;
   bool handled_ = false;
