@@ -55,6 +55,7 @@ void TPagePlacement::Rebuild(TComponent& owner) {
   std::vector<Integer> aktPages;
   const auto& list = owner.ComponentList();
   for (size_t i = 0; i < list.size(); ++i) {
+    if (i + 4 * kPrefetchAhead < list.size()) Prefetch(list[i + 4 * kPrefetchAhead]);
     TComponent* c = list[i];
     const auto* m = methods_.Find(c->ClassInfo());
     if (!m) continue;
