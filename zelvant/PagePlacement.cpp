@@ -6,6 +6,7 @@
 #include <iterator>
 #include <typeinfo>
 
+#include "host/core/Prefetch.h"
 #include "zelvant/ZelvC.h"
 #include "zelvant/ZelvL.h"
 
@@ -26,14 +27,6 @@ bool KnownMember(const TComponent& c) {
 
 // The controls of a page change lie all over the heap: asking for the next ones while
 // one is placed keeps the walk from waiting on memory for each.
-inline void Prefetch(const void* p) {
-#if defined(__GNUC__)
-  __builtin_prefetch(p);
-#else
-  (void)p;
-#endif
-}
-
 constexpr size_t kPrefetchAhead = 4;
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "host/core/ClassBuilder.h"
+#include "host/core/Prefetch.h"
 #include "host/streaming/Filer.h"
 
 namespace host {
@@ -47,21 +48,13 @@ namespace {
 // comes after reading: each pass asks for those a few places ahead of the one it is at.
 constexpr size_t kAhead = 16;
 
-// The object's first lines: a component's own fields and its class's first ones. Asking
-// past the end of a small object costs nothing (a prefetch never faults).
-void Prefetch(const void* p) {
-#if defined(__GNUC__)
-  const char* line = static_cast<const char*>(p);
-  for (int i = 0; i < 6; ++i) __builtin_prefetch(line + 64 * i);
-#else
-  (void)p;
-#endif
-}
+// Six lines: a component's own fields and its class's first ones.
+constexpr int kComponentLines = 6;
 
 template <class F>
 void ForEachAhead(const std::vector<TComponent*>& components, F each) {
   for (size_t i = 0; i < components.size(); ++i) {
-    if (i + kAhead < components.size()) Prefetch(components[i + kAhead]);
+    if (i + kAhead < components.size()) Prefetch(components[i + kAhead], kComponentLines);
     each(components[i]);
   }
 }
@@ -396,7 +389,7 @@ void TReader::CheckRequirements(TComponent* component) {
 
 void TReader::ResolveFixups() {
   for (size_t i = 0; i < fixups_.size(); ++i) {
-    if (i + kAhead < fixups_.size()) Prefetch(fixups_[i + kAhead].Object);
+    if (i + kAhead < fixups_.size()) Prefetch(fixups_[i + kAhead].Object, kComponentLines);
     const Fixup& f = fixups_[i];
     TComponent* target = root_;
     size_t start = 0;
