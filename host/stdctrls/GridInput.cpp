@@ -101,7 +101,8 @@ void TCustomGrid::ShowEditor(const std::string* replaceWith) {
   }
   PlaceEditor();
   if (!editor_) return;
-  editor_->SetEditText(replaceWith ? *replaceWith : GetEditText(col_, row_));
+  editOriginal_ = GetEditText(col_, row_);
+  editor_->SetEditText(replaceWith ? *replaceWith : editOriginal_);
   if (replaceWith) SetEditText(col_, row_, *replaceWith);
   if (editor_->CanFocus() && GetParentForm(this)) editor_->SetFocus();
 }
@@ -114,6 +115,16 @@ void TCustomGrid::HideEditor() {
   delete e;
   if (hadFocus && CanFocus()) SetFocus();
   InvalidateCell(col_, row_);
+}
+
+void TCustomGrid::EndEditing(bool revert) {
+  if (!editor_) return;
+  if (revert && GetEditText(col_, row_) != editOriginal_) SetEditText(col_, row_, editOriginal_);
+  if (options_.Contains(goAlwaysShowEditor)) {
+    editor_->SetEditText(GetEditText(col_, row_));
+    return;
+  }
+  HideEditor();
 }
 
 void TCustomGrid::PlaceEditor() {

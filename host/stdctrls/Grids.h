@@ -157,6 +157,9 @@ class TCustomGrid : public TCustomControl {
   friend class TInplaceEdit;
   void ShowEditor(const std::string* replaceWith = nullptr);
   void HideEditor();
+  // Enter or Escape in the editor: Escape puts back the text the cell had when editing
+  // began; both close the editor unless it is always shown.
+  void EndEditing(bool revert);
   void PlaceEditor();
   void ScrollInView(Integer col, Integer row);
   // Makes (col, row) current after SelectCell agreed, or regardless when forced.
@@ -183,6 +186,7 @@ class TCustomGrid : public TCustomControl {
   Integer leftCol_ = 1;
   Integer topRow_ = 1;
   TInplaceEdit* editor_ = nullptr;
+  std::string editOriginal_;  // the edited cell's text before the editor opened on it
   TScrollBar* vertBar_ = nullptr;
 };
 

@@ -246,6 +246,11 @@ void TInplaceEdit::KeyDown(Word& key, TShiftState shift) {
       }
       key = 0;
       return;
+    case VK_RETURN:
+    case VK_ESCAPE:
+      grid_->EndEditing(key == VK_ESCAPE);
+      key = 0;
+      return;
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:

@@ -126,6 +126,33 @@ TEST_F(PageNames, NamesAreEditedInPlaceAndNumbersCannotBe) {
   EXPECT_EQ(d.PageList->InplaceEditor()->EditText(), "Dialog");
 }
 
+TEST_F(PageNames, EnterKeepsTheNameAndEscapePutsBackTheOneEditingBeganWith) {
+  Select(2);
+  Input().TypeText("Intro");
+  Key(VK_RETURN);
+  Handle(d);
+  EXPECT_FALSE(d.PageList->EditorMode());
+  EXPECT_EQ(d.PageList->Cells(1, 2), "Intro");
+  // Enter on the grid opens the editor again, on the name as it now stands.
+  Key(VK_RETURN);
+  Input().TypeText("duction");
+  Handle(d);
+  ASSERT_TRUE(d.PageList->EditorMode());
+  EXPECT_EQ(d.PageList->Cells(1, 2), "Introduction");
+  Key(VK_ESCAPE);
+  Handle(d);
+  EXPECT_FALSE(d.PageList->EditorMode());
+  EXPECT_EQ(d.PageList->Cells(1, 2), "Intro");
+  // Typing over a name and then Escape leaves the name it had.
+  Select(3);
+  Input().TypeText("Terms");
+  Key(VK_ESCAPE);
+  Handle(d);
+  EXPECT_FALSE(d.PageList->EditorMode());
+  EXPECT_EQ(Column(*d.PageList, 1), (std::vector<std::string>{"Dialog", "Intro", "Licence", "Finish"}));
+  EXPECT_TRUE(d.PageList->Focused());
+}
+
 TEST_F(PageNames, OkAndCancelCloseTheDialogWithTheirResults) {
   Click("Button7");
   EXPECT_EQ(d.ShowModal(), mrOk);
