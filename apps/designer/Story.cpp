@@ -63,7 +63,8 @@ int RunDesignerStory(TDesignerWindow& window, const std::string& outDir, std::os
     if (row < 0) return false;
     in.SetTopRow(row);
     const TRect r = in.RowRect(row);
-    drive.ClickControl(in, Point(in.Splitter() + 24, (r.Top + r.Bottom) / 2));
+    // The row's name: it selects the row with its whole value, ready to be typed over.
+    drive.ClickControl(in, Point(in.Splitter() / 2, (r.Top + r.Bottom) / 2));
     return in.ItemIndex() == row;
   };
   auto inspect = [&](TComponent* c, const std::string& prop, const std::string& value) {

@@ -79,6 +79,15 @@ TRect TObjectInspector::ButtonRect() const {
   return Rect(std::max(r.Right - w, ValueLeft()), r.Top, r.Right, r.Top + view_.RowHeight - 1);
 }
 
+TRect TObjectInspector::ValueTextArea() const {
+  const TRect r = RowRect(current_);
+  if (current_ < 0 || r.IsEmpty()) return TRect{};
+  TRect area = Rect(ValueLeft() + 1, r.Top, r.Right, r.Top + view_.RowHeight - 1);
+  const TRect button = ButtonRect();
+  if (!button.IsEmpty()) area.Right = std::max(area.Left, button.Left);
+  return area;
+}
+
 TRect TObjectInspector::DropListRect() const {
   if (!dropped_) return TRect{};
   const TRect area = RowsArea(), row = RowRect(current_);

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "ObjectInspector.h"
-#include "host/core/Utf8.h"
 #include "host/forms/Forms.h"
 #include "host/streaming/Parser.h"
 
@@ -16,16 +15,21 @@ namespace {
 
 constexpr Integer kSplitterGrip = 2;  // pixels either side of the splitter that take it
 
-// Removes the last code point of UTF-8 text.
-void DropLastCodePoint(std::string& text) {
-  while (!text.empty()) {
-    const auto byte = static_cast<unsigned char>(text.back());
-    text.pop_back();
-    if ((byte & 0xC0) != 0x80) break;
-  }
+}  // namespace
+
+bool TObjectInspector::ValueEditable() const {
+  return current_ >= 0 && !rows_[static_cast<size_t>(current_)].Attributes.Contains(paReadOnly);
 }
 
-}  // namespace
+bool TObjectInspector::EditKey(Word key, TShiftState shift) {
+  if (!ValueEditable()) return false;
+  const TLineEditor::TResult r = line_.KeyDown(editText_, key, shift);
+  // A plain Backspace erases as the character it types.
+  if (r == TLineEditor::TResult::Ignored) return key == VK_BACK;
+  if (r == TLineEditor::TResult::Changed) edited_ = true;
+  InvalidateRow(current_);
+  return true;
+}
 
 void TObjectInspector::WMGetDlgCode(TWMGetDlgCode& m) { m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS; }
 
@@ -65,6 +69,14 @@ void TObjectInspector::MouseDown(TMouseButton button, TShiftState shift, Integer
   }
   const Integer index = RowAt(y);
   if (index < 0) return;
+  if (index == current_ && ValueEditable() && ValueTextArea().Contains(p)) {
+    // A press in the value being edited places the caret, as in an edit box.
+    const TRect area = ValueTextArea();
+    line_.MouseDown(line_.Measure(*Font()), editText_, x - area.Left, shift);
+    draggingText_ = true;
+    InvalidateRow(current_);
+    return;
+  }
   if (index == current_ && ButtonRect().Contains(p)) {
     if (rows_[static_cast<size_t>(index)].Attributes.Contains(paValueList)) SetDroppedDown(true);
     else RunDialog();
@@ -72,6 +84,11 @@ void TObjectInspector::MouseDown(TMouseButton button, TShiftState shift, Integer
   }
   const bool onBox = ExpandBoxRect(index).Contains(p);
   const std::string path = rows_[static_cast<size_t>(index)].Path;
+  if (index == current_) {
+    // The current row's name selects its whole value again, for typing over.
+    line_.SelectAll(editText_);
+    InvalidateRow(current_);
+  }
   SetItemIndex(index);
   // Applying an edit may have changed the rows: find the clicked one again.
   if (onBox) ToggleExpanded(FindRow(path));
@@ -82,6 +99,11 @@ void TObjectInspector::MouseMove(TShiftState shift, Integer x, Integer y) {
   if (draggingSplitter_) {
     splitterSet_ = true;
     SetSplitter(x);
+    return;
+  }
+  if (draggingText_ && ValueEditable()) {
+    line_.MouseDrag(line_.Measure(*Font()), editText_, x - ValueTextArea().Left);
+    InvalidateRow(current_);
     return;
   }
   if (dropped_) {
@@ -95,6 +117,7 @@ void TObjectInspector::MouseMove(TShiftState shift, Integer x, Integer y) {
 
 void TObjectInspector::MouseUp(TMouseButton button, TShiftState shift, Integer x, Integer y) {
   draggingSplitter_ = false;
+  draggingText_ = false;
   TCustomControl::MouseUp(button, shift, x, y);
 }
 
@@ -164,31 +187,22 @@ void TObjectInspector::KeyDown(Word& key, TShiftState shift) {
       else if (current_ >= 0) ToggleExpanded(current_);
       break;
     case VK_ESCAPE: Revert(); break;
-    case VK_BACK:
-      if (current_ < 0 || rows_[static_cast<size_t>(current_)].Attributes.Contains(paReadOnly)) break;
-      if (replaceText_) editText_.clear();
-      else DropLastCodePoint(editText_);
-      edited_ = true;
-      replaceText_ = false;
-      InvalidateRow(current_);
+    default:
+      if (!EditKey(k, shift)) key = k;  // not ours: the form may use it
       break;
-    default: key = k; break;  // not ours: the form may use it
   }
 }
 
 void TObjectInspector::KeyPress(char32_t& key) {
   TCustomControl::KeyPress(key);
-  if (key < 0x20 || key == 0x7F || current_ < 0) return;
+  if (current_ < 0 || (key < 0x20 && key != 8) || key == 0x7F) return;
   const TInspectorRow& row = rows_[static_cast<size_t>(current_)];
   if (row.Attributes.Contains(paReadOnly)) {
     if (key == U'+' && row.Expandable) Expand(current_);
     else if (key == U'-' && row.Expandable) Collapse(current_);
     return;
   }
-  if (replaceText_) editText_.clear();
-  AppendUtf8(editText_, static_cast<std::uint32_t>(key));
-  edited_ = true;
-  replaceText_ = false;
+  if (line_.KeyPress(editText_, key) == TLineEditor::TResult::Changed) edited_ = true;
   InvalidateRow(current_);
 }
 

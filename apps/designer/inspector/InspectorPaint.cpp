@@ -103,29 +103,16 @@ void TObjectInspector::PaintRow(TCanvas& c, Integer index) {
   c.TextRect(nameCell, indent + 12, textTop, row.Name);
   // Value column: the current row is an edit field.
   const bool readOnly = row.Attributes.Contains(paReadOnly);
-  std::string text = current ? editText_ : row.Value;
   if (current && !readOnly) {
-    c.Brush().SetStyle(bsSolid);
     c.Brush().SetColor(clWindow);
     c.FillRect(valueCell);
-    c.Brush().SetStyle(bsClear);
-  }
-  const Integer tx = valueCell.Left + 2;
-  const bool selected = current && focused && replaceText_ && !readOnly && !text.empty();
-  if (selected) {
-    c.Brush().SetStyle(bsSolid);
-    c.Brush().SetColor(clHighlight);
-    c.FillRect(Rect(tx, valueCell.Top + 1, std::min(tx + c.TextWidth(text), valueCell.Right), valueCell.Bottom - 1));
-    c.Brush().SetStyle(bsClear);
-  }
-  c.Font().SetColor(selected ? clHighlightText : current ? clWindowText : clNavy);
-  c.TextRect(valueCell, tx, textTop, text);
-  if (current && focused && !readOnly && !replaceText_) {
-    // The caret stands after the text.
-    const Integer x = std::min(tx + c.TextWidth(text), valueCell.Right - 1);
-    c.Brush().SetStyle(bsSolid);
-    c.Brush().SetColor(clWindowText);
-    c.FillRect(Rect(x, valueCell.Top + 2, x + 1, valueCell.Bottom - 1));
+    const TRect area = ValueTextArea();
+    line_.ScrollToCaret(c, editText_, area.Width());
+    line_.Paint(c, area, editText_, clWindowText, focused);
+    if (focused) TLineEditor::DrawCaret(c, line_.CaretRect(c, editText_, area), clWindowText);
+  } else {
+    c.Font().SetColor(current ? clWindowText : clNavy);
+    c.TextRect(valueCell, valueCell.Left + 2, textTop, current ? editText_ : row.Value);
   }
   c.Brush().SetStyle(bsSolid);
   // Lines: under the row, and the splitter between the columns.

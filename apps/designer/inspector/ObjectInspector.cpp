@@ -117,7 +117,10 @@ void TObjectInspector::Refresh() {
     std::string value = ReadValue(*row.Editor);
     if (value == row.Value) continue;
     row.Value = std::move(value);
-    if (i == current_ && !edited_) editText_ = row.Value;
+    if (i == current_ && !edited_) {
+      editText_ = row.Value;
+      line_.SelectAll(editText_);
+    }
     InvalidateRow(i);
   }
 }
@@ -125,7 +128,7 @@ void TObjectInspector::Refresh() {
 void TObjectInspector::LoadEditText() {
   editText_ = current_ >= 0 ? rows_[static_cast<size_t>(current_)].Value : std::string();
   edited_ = false;
-  replaceText_ = true;
+  line_.SelectAll(editText_);
 }
 
 void TObjectInspector::SetItemIndex(Integer index) {
@@ -170,6 +173,8 @@ bool TObjectInspector::Commit() {
     return false;
   }
   ValuesChanged(path);
+  // Applied: the value stands selected again, as when the row was entered.
+  if (!edited_) line_.SelectAll(editText_);
   return true;
 }
 
@@ -237,6 +242,7 @@ void TObjectInspector::ChooseDropItem(Integer index) {
   const std::string value = dropItems_[static_cast<size_t>(index)];
   SetDroppedDown(false);
   editText_ = value;
+  line_.SelectAll(editText_);
   edited_ = true;
   Commit();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/design/DesignIntf.h"
+#include "host/stdctrls/LineEditor.h"
 #include "RowView.h"
 
 namespace designer {
@@ -97,6 +98,8 @@ class TObjectInspector : public host::TCustomControl {
   host::TRect ExpandBoxRect(host::Integer index) const;
   // The drop-down or "..." button of the current row; empty when it has none.
   host::TRect ButtonRect() const;
+  // Where the current row's value is edited: its value cell left of the button.
+  host::TRect ValueTextArea() const;
   host::TRect DropListRect() const;
 
   // A value the user changed, by its path, after the editor took it.
@@ -140,6 +143,9 @@ class TObjectInspector : public host::TCustomControl {
   void InvalidateRow(host::Integer index);
   void PaintTabs(host::TCanvas& c);
   void PaintRow(host::TCanvas& c, host::Integer index);
+  // Hands a key to the value's line editor; false when it is not one for the editor.
+  bool EditKey(host::Word key, host::TShiftState shift);
+  bool ValueEditable() const;
   void PaintButton(host::TCanvas& c);
   void PaintDropList(host::TCanvas& c);
   host::Integer RowAt(host::Integer y) const;
@@ -160,8 +166,11 @@ class TObjectInspector : public host::TCustomControl {
   unsigned generation_ = 0;              // counts rebuilds, so a callback that rebuilt is noticed
   host::Integer current_ = -1;
   std::string editText_;
-  bool edited_ = false;       // the user typed since the value was shown
-  bool replaceText_ = false;  // the next character typed replaces the whole value
+  bool edited_ = false;  // the user typed since the value was shown
+  // Caret, selection and clipboard of the current row's value; a value shown afresh is
+  // all selected, so that typing replaces it.
+  host::TLineEditor line_;
+  bool draggingText_ = false;
   host::Integer splitter_ = 0;
   bool splitterSet_ = false;  // the user placed it; until then it follows the width
   bool draggingSplitter_ = false;

@@ -3,6 +3,8 @@
 #include "InspectorFixture.h"
 
 #include "host/forms/Backend.h"
+#include "host/forms/Clipbrd.h"
+#include "host/graphics/Graphics.h"
 
 using namespace host;
 
@@ -171,6 +173,67 @@ TEST_F(InspectorFixture, TheDialogButtonRunsTheEditor) {
   // Enter opens the dialog too.
   Press(VK_RETURN);
   EXPECT_EQ(changed.size(), 2u);
+}
+
+// The current row's value is an edit field: the caret moves with the keys and the mouse,
+// Shift extends a selection, and the clipboard keys copy, cut and paste.
+TEST_F(InspectorFixture, TheValueIsEditedWithCaretSelectionAndClipboard) {
+  Select({label});
+  ClickRow("Caption");
+  ASSERT_EQ(inspector->EditText(), "Label1");
+  Press(VK_HOME);  // the selection goes, the caret to the start
+  Type("My");
+  EXPECT_EQ(inspector->EditText(), "MyLabel1");
+  Press(VK_END);
+  Press(VK_LEFT, TShiftState{ssShift});
+  Press('C', TShiftState{ssCtrl});
+  EXPECT_EQ(Clipboard().AsText(), "1");
+  Press(VK_DELETE);
+  EXPECT_EQ(inspector->EditText(), "MyLabel");
+  Press(VK_LEFT, TShiftState{ssCtrl});  // to the start of the word
+  Press('V', TShiftState{ssCtrl});
+  EXPECT_EQ(inspector->EditText(), "1MyLabel");
+  Press(VK_BACK);
+  Press(VK_RIGHT);
+  Press(VK_RIGHT);
+  Press(VK_RIGHT, TShiftState{ssShift});
+  Press('X', TShiftState{ssCtrl});
+  EXPECT_EQ(Clipboard().AsText(), "L");
+  EXPECT_EQ(inspector->EditText(), "Myabel");
+  Press(VK_RETURN);
+  EXPECT_EQ(label->Caption(), "Myabel");
+  // Applied, the value is selected again: typing replaces it.
+  Type("Name");
+  EXPECT_EQ(inspector->EditText(), "Name");
+  Press(VK_ESCAPE);
+  EXPECT_EQ(inspector->EditText(), "Myabel");
+
+  // A press at the value's left edge puts the caret before its first character, where
+  // it is drawn; clicking the row's name selects the whole value again.
+  const TRect area = inspector->RowRect(inspector->FindRow("Caption"));
+  ClickRowAt("Caption", inspector->Splitter() + 4);
+  Type("x");
+  EXPECT_EQ(inspector->EditText(), "xMyabel");
+  Press(VK_HOME);
+  TBitmap shot;
+  window->PaintTo(shot);
+  const TPoint o = inspector->WindowOrigin();
+  const Integer caretX = o.X + inspector->Splitter() + 3;
+  const Integer midY = o.Y + (area.Top + area.Bottom) / 2;
+  EXPECT_EQ(shot.Pixel(caretX, midY), ColorToPixel(clWindowText));
+  EXPECT_EQ(shot.Pixel(caretX - 1, midY), ColorToPixel(clWindow));
+  ClickRow("Caption");
+  Type("Done");
+  Press(VK_RETURN);
+  EXPECT_EQ(label->Caption(), "Done");
+  // A read-only row is not edited by any of these keys.
+  Select({wizard});
+  const std::string before = Value("BtnNext");
+  ClickRow("BtnNext");
+  ASSERT_TRUE(inspector->Row(inspector->ItemIndex()).Attributes.Contains(paReadOnly));
+  Press(VK_DELETE);
+  Press('V', TShiftState{ssCtrl});
+  EXPECT_EQ(inspector->EditText(), before);
 }
 
 }  // namespace
