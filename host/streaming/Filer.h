@@ -1,6 +1,7 @@
 // Form streaming: TFiler with defined properties, the text form reader and writer.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,6 +87,8 @@ class TReader : public TFiler {
   std::string_view JoinedPath();
   void ReadPublished(TObject* obj, const TPropInfo& prop, std::string_view what);
   void ResolveFixups();
+  // s itself when it is a view into the text, else a view of a copy kept as long as the reader.
+  std::string_view Keep(std::string_view s);
   void CheckRequirements(TComponent* component);
   void Satisfy(const std::string& name);
   void Cleanup(TComponent* root, bool rootCreated);
@@ -97,6 +100,7 @@ class TReader : public TFiler {
   std::vector<TComponent*> loaded_;   // every component read, in creation order
   std::vector<TComponent*> created_;  // those this reader created (not the root)
   std::vector<Fixup> fixups_;
+  std::deque<std::string> kept_;  // texts fixups refer to that are not in the text as such
   std::vector<Requirement> required_;
   // The property line being read: its path's segments (views into the text), the path
   // joined when it was written with blanks, its component, the object holding the

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,11 @@ class TParser {
   void Expect(char symbol);
   // The identifier, a view into the text.
   std::string_view ExpectIdent();
+  // Whether s is a view into the text being parsed.
+  bool Holds(std::string_view s) const {
+    const std::less_equal<const char*> atMost;
+    return atMost(text_.data(), s.data()) && atMost(s.data() + s.size(), text_.data() + text_.size());
+  }
 
  private:
   char Peek(size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }

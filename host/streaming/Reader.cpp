@@ -21,11 +21,13 @@ std::string WithOwner(const TComponent* c, std::string_view path) {
 
 }  // namespace
 
+// A reference to resolve once everything is read. Its texts are views, mostly into the
+// form text itself: a form of thousands of references keeps them in little room.
 struct TReader::Fixup {
   TObject* Object;
   const TPropInfo* Prop;
-  std::string Target;
-  std::string Path;             // the property as written
+  std::string_view Target;
+  std::string_view Path;        // the property as written
   TComponent* Owner = nullptr;  // whose property line it is, named in an error
   int Line;
   int Column;
@@ -339,15 +341,24 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, std::string_vie
       if (!prop.IsReference) invalid("Property " + prop.Name + " is an object: set its properties instead");
       if (t.Kind != TTokenKind::Ident) invalid("Component name expected");
       needSetter(static_cast<bool>(prop.SetObj));
-      std::string target(t.Text);
+      // A component of another component is named by its owner's name, a dot and its own;
+      // written without blanks, the name is a view into the text.
+      std::string_view target = t.Text;
+      std::string spaced;
       parser_.Next();
-      // A component of another component is named by its owner's name, a dot and its own.
       while (parser_.Token().Is('.')) {
         parser_.Next();
-        (target += '.') += parser_.ExpectIdent();
+        const std::string_view part = parser_.ExpectIdent();
+        if (spaced.empty() && part.data() == target.data() + target.size() + 1) {
+          target = std::string_view(target.data(), target.size() + 1 + part.size());
+          continue;
+        }
+        if (spaced.empty()) spaced.assign(target);
+        (spaced += '.') += part;
+        target = spaced;
       }
       if (SameText(target, "nil")) prop.SetObj(obj, nullptr);
-      else fixups_.push_back(Fixup{obj, &prop, std::move(target), std::string(what), nullptr, line, column});
+      else fixups_.push_back(Fixup{obj, &prop, Keep(target), Keep(what), nullptr, line, column});
       return;
     }
     case TTypeKind::Method: {
@@ -396,14 +407,14 @@ void TReader::ResolveFixups() {
     if (!SameText(root_->Name(), f.Target)) {
       while (target && start <= f.Target.size()) {
         size_t dot = f.Target.find('.', start);
-        if (dot == std::string::npos) dot = f.Target.size();
-        target = target->FindComponent(std::string_view(f.Target).substr(start, dot - start));
+        if (dot == std::string_view::npos) dot = f.Target.size();
+        target = target->FindComponent(f.Target.substr(start, dot - start));
         start = dot + 1;
       }
     }
-    if (!target) FailAt(f.Line, f.Column, f.What(), "Component " + f.Target + " not found");
+    if (!target) FailAt(f.Line, f.Column, f.What(), "Component " + std::string(f.Target) + " not found");
     if (!target->InheritsFrom(*f.Prop->PropClass()))
-      FailAt(f.Line, f.Column, f.What(), "Invalid property value " + f.Target);
+      FailAt(f.Line, f.Column, f.What(), "Invalid property value " + std::string(f.Target));
     try {
       f.Prop->SetObj(f.Object, target);
     } catch (const Exception& e) {
@@ -411,6 +422,12 @@ void TReader::ResolveFixups() {
     }
   }
   fixups_.clear();
+  kept_.clear();
+}
+
+std::string_view TReader::Keep(std::string_view s) {
+  if (parser_.Holds(s)) return s;
+  return kept_.emplace_back(s);
 }
 
 Integer TReader::ReadInteger() {

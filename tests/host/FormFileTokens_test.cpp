@@ -137,6 +137,14 @@ TEST(FormFileTokens, NamesAfterAFailedRequirementOrReferenceStillNameTheirCompon
   EXPECT_NE(f.message.find("Error reading G.Buddy: Component Nobody not found"), std::string::npos) << f.message;
   f = FaultOf(WithGadget("    Buddy =\n      G . Nobody\n"));
   EXPECT_NE(f.message.find("G.Buddy: Component G.Nobody not found"), std::string::npos) << f.message;
+  // A property path written with blanks, resolved or not, after later lines were read.
+  f = FaultOf(WithGadget("    Inner . Peer = Nobody\n    Inner.Size = 3\n    Caption = 'x'\n"));
+  EXPECT_EQ(f.line, 3);
+  EXPECT_NE(f.message.find("G.Inner.Peer: Component Nobody not found"), std::string::npos) << f.message;
+  auto root = Read(WithGadget("    Inner . Peer = G\n    Caption = 'x'\n"));
+  auto* g = dynamic_cast<TGadget*>(root->FindComponent("G"));
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->Inner()->Peer(), g);
 }
 
 // Long runs of digits are decoded many at a time: every byte value in either case, and a

@@ -8,7 +8,10 @@ using namespace host;
 
 std::vector<std::string> loadLog;
 
-HOST_PUBLISHED(TInner) { P.Property("Size", &TInner::Size, &TInner::SetSize).SetDefault(10); }
+HOST_PUBLISHED(TInner) {
+  P.Property("Size", &TInner::Size, &TInner::SetSize).SetDefault(10);
+  P.Property("Peer", &TInner::Peer, &TInner::SetPeer);
+}
 
 void TInner::DefineProperties(TFiler& filer) {
   filer.DefineBinaryProperty(

@@ -20,11 +20,14 @@ class TInner : public host::TPersistent {
   HOST_CLASS(TInner, host::TPersistent)
   Integer Size() const { return size_; }
   void SetSize(Integer v) { size_ = v; }
+  host::TComponent* Peer() const { return peer_; }
+  void SetPeer(host::TComponent* c) { peer_ = c; }
   std::vector<std::uint8_t> Blob;
   void DefineProperties(host::TFiler& filer) override;
 
  private:
   Integer size_ = 10;
+  host::TComponent* peer_ = nullptr;
 };
 
 // Records the order in which Loaded ran and the state it saw.
