@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "host/core/TypInfo.h"
 
@@ -16,12 +17,17 @@ template <class T> class TClassBuilder;
 #define HOST_CLASS(Type, Parent)                                                      \
  public:                                                                              \
   using inherited = Parent;                                                           \
+  using ClassInfoOwner = Type;                                                        \
   static const ::host::TClassInfo& StaticClassInfo();                                 \
   const ::host::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }  \
   static void Publish(::host::TClassBuilder<Type>& P);
 
 class TObject {
  public:
+  // The class whose class information this one answers with: itself when it declares its
+  // own, else the nearest ancestor that does (a template between two declared classes).
+  using ClassInfoOwner = TObject;
+
   TObject() = default;
   TObject(const TObject&) = delete;
   TObject& operator=(const TObject&) = delete;
@@ -51,7 +57,13 @@ class TObject {
 template <class T>
 T* As(TObject* obj) {
   if (!obj) return nullptr;
-  if (auto* t = dynamic_cast<T*>(obj)) return t;
+  // A class with class information of its own is told by it, which is cheaper than the
+  // cast; one sharing an ancestor's cannot be, as the ancestor's objects answer the same.
+  if constexpr (std::is_same_v<typename T::ClassInfoOwner, T>) {
+    if (obj->InheritsFrom(T::StaticClassInfo())) return static_cast<T*>(obj);
+  } else if (auto* t = dynamic_cast<T*>(obj)) {
+    return t;
+  }
   throw EInvalidCast("Invalid class typecast: " + obj->ClassName() + " is not a " + T::StaticClassInfo().Name());
 }
 template <class T>

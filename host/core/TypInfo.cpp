@@ -153,17 +153,33 @@ void TClassInfo::AddField(std::unique_ptr<TFieldInfo> f) { fields_.push_back(std
 
 namespace {
 
-std::unordered_map<std::string, const TClassInfo*>& Registry() {
-  static auto* registry = new std::unordered_map<std::string, const TClassInfo*>();
+// Class names are found regardless of case, as a form file may spell them, and without
+// making a lower-cased copy for every component read.
+struct ClassNameHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view s) const {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : s) h = (h ^ static_cast<std::uint64_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+    return static_cast<size_t>(h);
+  }
+};
+struct ClassNameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+};
+using TClassRegistry = std::unordered_map<std::string, const TClassInfo*, ClassNameHash, ClassNameEqual>;
+
+TClassRegistry& Registry() {
+  static auto* registry = new TClassRegistry();
   return *registry;
 }
 
 }  // namespace
 
-void RegisterClass(const TClassInfo& info) { Registry()[LowerCase(info.Name())] = &info; }
+void RegisterClass(const TClassInfo& info) { Registry().insert_or_assign(info.Name(), &info); }
 
 const TClassInfo* FindClass(std::string_view name) {
-  auto it = Registry().find(LowerCase(name));
+  auto it = Registry().find(name);
   return it == Registry().end() ? nullptr : it->second;
 }
 

@@ -100,7 +100,7 @@ class TReader : public TFiler {
   std::vector<TComponent*> loaded_;   // every component read, in creation order
   std::vector<TComponent*> created_;  // those this reader created (not the root)
   std::vector<Fixup> fixups_;
-  std::deque<std::string> kept_;  // texts fixups refer to that are not in the text as such
+  std::deque<std::string> kept_;  // property paths of fixups that are not in the text as such
   std::vector<Requirement> required_;
   // The property line being read: its path's segments (views into the text), the path
   // joined when it was written with blanks, its component, the object holding the

@@ -21,12 +21,13 @@ std::string WithOwner(const TComponent* c, std::string_view path) {
 
 }  // namespace
 
-// A reference to resolve once everything is read. Its texts are views, mostly into the
-// form text itself: a form of thousands of references keeps them in little room.
+// A reference to resolve once everything is read. The target is held in the record, as it
+// is read again then; the path serves only an error, so it stays a view, mostly into the
+// form text itself.
 struct TReader::Fixup {
   TObject* Object;
   const TPropInfo* Prop;
-  std::string_view Target;
+  std::string Target;
   std::string_view Path;        // the property as written
   TComponent* Owner = nullptr;  // whose property line it is, named in an error
   int Line;
@@ -341,24 +342,15 @@ void TReader::ReadPublished(TObject* obj, const TPropInfo& prop, std::string_vie
       if (!prop.IsReference) invalid("Property " + prop.Name + " is an object: set its properties instead");
       if (t.Kind != TTokenKind::Ident) invalid("Component name expected");
       needSetter(static_cast<bool>(prop.SetObj));
-      // A component of another component is named by its owner's name, a dot and its own;
-      // written without blanks, the name is a view into the text.
-      std::string_view target = t.Text;
-      std::string spaced;
+      std::string target(t.Text);
       parser_.Next();
+      // A component of another component is named by its owner's name, a dot and its own.
       while (parser_.Token().Is('.')) {
         parser_.Next();
-        const std::string_view part = parser_.ExpectIdent();
-        if (spaced.empty() && part.data() == target.data() + target.size() + 1) {
-          target = std::string_view(target.data(), target.size() + 1 + part.size());
-          continue;
-        }
-        if (spaced.empty()) spaced.assign(target);
-        (spaced += '.') += part;
-        target = spaced;
+        (target += '.') += parser_.ExpectIdent();
       }
       if (SameText(target, "nil")) prop.SetObj(obj, nullptr);
-      else fixups_.push_back(Fixup{obj, &prop, Keep(target), Keep(what), nullptr, line, column});
+      else fixups_.push_back(Fixup{obj, &prop, std::move(target), Keep(what), nullptr, line, column});
       return;
     }
     case TTypeKind::Method: {
@@ -407,14 +399,14 @@ void TReader::ResolveFixups() {
     if (!SameText(root_->Name(), f.Target)) {
       while (target && start <= f.Target.size()) {
         size_t dot = f.Target.find('.', start);
-        if (dot == std::string_view::npos) dot = f.Target.size();
-        target = target->FindComponent(f.Target.substr(start, dot - start));
+        if (dot == std::string::npos) dot = f.Target.size();
+        target = target->FindComponent(std::string_view(f.Target).substr(start, dot - start));
         start = dot + 1;
       }
     }
-    if (!target) FailAt(f.Line, f.Column, f.What(), "Component " + std::string(f.Target) + " not found");
+    if (!target) FailAt(f.Line, f.Column, f.What(), "Component " + f.Target + " not found");
     if (!target->InheritsFrom(*f.Prop->PropClass()))
-      FailAt(f.Line, f.Column, f.What(), "Invalid property value " + std::string(f.Target));
+      FailAt(f.Line, f.Column, f.What(), "Invalid property value " + f.Target);
     try {
       f.Prop->SetObj(f.Object, target);
     } catch (const Exception& e) {

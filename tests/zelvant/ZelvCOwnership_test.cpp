@@ -143,6 +143,29 @@ TEST(Ownership, ControlsCreatedBeforeTheWizardStayUnbound) {
   EXPECT_FALSE(early->Visible());               // hidden on every page
 }
 
+// The checked cast asks the class information of a class that has its own, and the
+// language of one that shares an ancestor's: a plain panel is no page-aware one.
+TEST(Ownership, CheckedCastsTellPageAwareControlsFromTheirHostClasses) {
+  TForm form(nullptr);
+  new TZelvant(&form);
+  auto* aware = new TAPanel(&form);
+  auto* plain = new TPanel(&form);
+  auto* image = new TAImage(&form);
+  TObject* o = aware;
+  EXPECT_EQ(As<TPanel>(o), aware);
+  EXPECT_EQ(As<TWinControl>(o), aware);
+  EXPECT_EQ(As<TPageAware<TPanel>>(o), aware);
+  EXPECT_EQ(As<TAPanel>(o), aware);
+  o = plain;
+  EXPECT_THROW(As<TPageAware<TPanel>>(o), EInvalidCast);
+  EXPECT_THROW(As<TAPanel>(o), EInvalidCast);
+  EXPECT_EQ(As<TWinControl>(o), plain);
+  o = image;
+  EXPECT_THROW(As<TWinControl>(o), EInvalidCast);
+  EXPECT_EQ(As<TControl>(o), image);
+  EXPECT_EQ(As<TPageAware<TImage>>(o), image);
+}
+
 TEST(Ownership, AnOwnerThatIsNoFormRaisesWithoutLeaking) {
   TComponent owner(nullptr);
   EXPECT_THROW(new TABox(&owner), EInvalidCast);
