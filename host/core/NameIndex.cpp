@@ -1,12 +1,12 @@
 #include "host/core/NameIndex.h"
 
 #include "host/core/Component.h"
+#include "host/core/SysUtils.h"
 
 namespace host {
 
 std::uint32_t TNameIndex::HashOf(std::string_view name) {
-  std::uint64_t h = 14695981039346656037ull;
-  for (unsigned char c : name) h = (h ^ static_cast<std::uint64_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+  const std::uint64_t h = HashText(name);
   return static_cast<std::uint32_t>(h ^ (h >> 32));
 }
 

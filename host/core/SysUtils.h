@@ -63,5 +63,11 @@ inline bool SameText(std::string_view a, std::string_view b) {
     if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   return true;
 }
+// A hash (FNV-1a) under which texts that are the same for SameText agree.
+inline std::uint64_t HashText(std::string_view s) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (char c : s) h = (h ^ static_cast<unsigned char>(AsciiLower(c))) * 1099511628211ull;
+  return h;
+}
 
 }  // namespace host

@@ -5,6 +5,7 @@
 
 
 #include "host/core/Persistent.h"
+#include "host/core/SysUtils.h"
 
 namespace host {
 
@@ -157,11 +158,7 @@ namespace {
 // making a lower-cased copy for every component read.
 struct ClassNameHash {
   using is_transparent = void;
-  size_t operator()(std::string_view s) const {
-    std::uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : s) h = (h ^ static_cast<std::uint64_t>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
-    return static_cast<size_t>(h);
-  }
+  size_t operator()(std::string_view s) const { return static_cast<size_t>(HashText(s)); }
 };
 struct ClassNameEqual {
   using is_transparent = void;

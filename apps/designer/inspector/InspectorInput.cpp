@@ -69,9 +69,9 @@ void TObjectInspector::MouseDown(TMouseButton button, TShiftState shift, Integer
   }
   const Integer index = RowAt(y);
   if (index < 0) return;
-  if (index == current_ && ValueEditable() && ValueTextArea().Contains(p)) {
+  const TRect area = ValueTextArea();
+  if (index == current_ && ValueEditable() && area.Contains(p)) {
     // A press in the value being edited places the caret, as in an edit box.
-    const TRect area = ValueTextArea();
     line_.MouseDown(line_.Measure(*Font()), editText_, x - area.Left, shift);
     draggingText_ = true;
     InvalidateRow(current_);
